@@ -1,0 +1,100 @@
+#include "hospital/components/user/LoginDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace hospital::components {
+
+namespace {
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+} // namespace
+
+LoginDialog::LoginDialog(const QString &demoFolder, const QString &departmentCode, QWidget *parent)
+    : QDialog(parent), demoFolder_(demoFolder), departmentCode_(departmentCode)
+{
+    form_.setupUi(this);
+    form_.optDemoServer->setToolTip(QDir::toNativeSeparators(demoFolder));
+    waitTimer_.setSingleShot(true);
+
+    connect(form_.cmdOK, &QPushButton::clicked, this, &LoginDialog::tryLogin);
+    connect(form_.cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(form_.cmdBrowseFolder, &QPushButton::clicked, this, &LoginDialog::browseFolder);
+    for (QRadioButton *option : {form_.optDemoServer, form_.optFolderServer, form_.optOdbcServer})
+        connect(option, &QRadioButton::toggled, this, &LoginDialog::showServerFields);
+    connect(&waitTimer_, &QTimer::timeout, this, &LoginDialog::endWait);
+    showServerFields();
+}
+
+ServerChoice LoginDialog::chosenServer() const
+{
+    if (form_.optFolderServer->isChecked())
+        return ServerChoice::standInFolder(form_.txtServerFolder->text());
+    if (form_.optOdbcServer->isChecked())
+        return ServerChoice::odbc(form_.txtOdbcString->text());
+    return ServerChoice::standInFolder(demoFolder_);
+}
+
+void LoginDialog::tryLogin()
+{
+    LoginOutcome outcome = [&] {
+        WaitCursor busy;
+        return checkLogin(chosenServer(), form_.txtEmployeeCode->text(), form_.txtPassword->text(), departmentCode_);
+    }();
+    if (auto *refusal = std::get_if<LoginRefusal>(&outcome)) {
+        refuse(*refusal);
+        return;
+    }
+    loggedIn_ = std::move(std::get<LoggedInUser>(outcome));
+    accept();
+}
+
+void LoginDialog::refuse(const LoginRefusal &refusal)
+{
+    lastReason_ = refusal.reason;
+    form_.lblMessage->setText(refusal.reason);
+    form_.txtPassword->clear();
+    form_.txtPassword->setFocus();
+    if (!refusal.credentialsRefused)
+        return;
+    const std::chrono::seconds wait = throttle_.refused();
+    if (wait.count() == 0)
+        return;
+    form_.cmdOK->setEnabled(false);
+    form_.lblMessage->setText(QStringLiteral("%1 Wait %2 seconds before the next try.").arg(refusal.reason).arg(wait.count()));
+    waitTimer_.start(wait);
+}
+
+void LoginDialog::endWait()
+{
+    form_.cmdOK->setEnabled(true);
+    form_.lblMessage->setText(lastReason_);
+}
+
+void LoginDialog::showServerFields()
+{
+    const bool folder = form_.optFolderServer->isChecked();
+    form_.txtServerFolder->setEnabled(folder);
+    form_.cmdBrowseFolder->setEnabled(folder);
+    form_.txtOdbcString->setEnabled(form_.optOdbcServer->isChecked());
+}
+
+void LoginDialog::browseFolder()
+{
+    const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Database folder"),
+                                                             form_.txtServerFolder->text());
+    if (!chosen.isEmpty())
+        form_.txtServerFolder->setText(QDir::toNativeSeparators(chosen));
+}
+
+} // namespace hospital::components

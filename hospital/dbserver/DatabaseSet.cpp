@@ -1,0 +1,80 @@
+#include "DatabaseSet.h"
+
+#include "SqliteErrors.h"
+#include "TextRules.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace hospital::dbserver {
+
+namespace {
+constexpr int busyTimeoutMs = 10000;
+
+void exec(sqlite3 *db, const QString &sql)
+{
+    char *message = nullptr;
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db));
+        sqlite3_free(message);
+        throw serverError(db, text);
+    }
+}
+} // namespace
+
+QString databaseFilePath(const QString &folder, const QString &databaseName)
+{
+    return QDir(folder).filePath(databaseName + QStringLiteral(".sqlite"));
+}
+
+bool isDatabaseSet(const QString &folder)
+{
+    for (const QString &name : databaseNames())
+        if (!QFileInfo::exists(databaseFilePath(folder, name)))
+            return false;
+    return true;
+}
+
+sqlite3 *openDatabaseSet(const QString &folder, DatabaseSetMode mode)
+{
+    if (mode == DatabaseSetMode::OpenExisting && !isDatabaseSet(folder))
+        throw pwo::DatabaseError(4060, QStringLiteral("Cannot open the hospital databases in \"%1\": the folder "
+                                                      "does not hold the five database files.")
+                                           .arg(QDir::toNativeSeparators(folder)),
+                                 QStringLiteral("Stand-in server"));
+    if (mode == DatabaseSetMode::Create && !QDir().mkpath(folder))
+        throw pwo::DatabaseError(5123, QStringLiteral("Cannot create the folder \"%1\".")
+                                           .arg(QDir::toNativeSeparators(folder)),
+                                 QStringLiteral("Stand-in server"));
+
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        throw pwo::DatabaseError(17, text, QStringLiteral("Stand-in server"));
+    }
+    try {
+        sqlite3_busy_timeout(db, busyTimeoutMs);
+        // "name" is always a name: a misspelled column must fail, not come back as text.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+        installTextRules(db);
+        for (const QString &name : databaseNames()) {
+            QString path = databaseFilePath(folder, name);
+            path.replace(QLatin1Char('\''), QStringLiteral("''"));
+            exec(db, QStringLiteral("ATTACH DATABASE '%1' AS %2").arg(path, name));
+            exec(db, QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(name));
+            exec(db, QStringLiteral("PRAGMA %1.synchronous=NORMAL").arg(name));
+        }
+        exec(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    return db;
+}
+
+} // namespace hospital::dbserver

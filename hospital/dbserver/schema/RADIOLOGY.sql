@@ -1,0 +1,1 @@
+-- Examination records; tables arrive with the procedures that read them.

@@ -1,0 +1,271 @@
+#include "Recordset.h"
+
+#include "SqlText.h"
+
+#include <QRegularExpression>
+
+namespace pwo {
+
+namespace {
+
+DatabaseError noCurrentRecord()
+{
+    return DatabaseError(GatewayError::NoCurrentRecord,
+                         QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+                                        "Requested operation requires a current record."));
+}
+
+// The one table a query reads, as written in it ("PWO..tbPWOSocialFunctioning");
+// empty when the query joins or reads several.
+QString singleSourceTable(const QString &query)
+{
+    static const QRegularExpression from(
+        QStringLiteral("\\bfrom\\s+([A-Za-z_][\\w]*(?:\\.\\.|\\.dbo\\.|\\.)?[\\w]*)\\s*(?:\\bwhere\\b|\\border\\b|;|$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression selectStart(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression extraTables(QStringLiteral("\\bjoin\\b|\\bunion\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    if (!selectStart.match(query).hasMatch() || extraTables.match(query).hasMatch())
+        return {};
+    const auto m = from.match(query);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+} // namespace
+
+pwo::Value Field::Value() const
+{
+    owner_.requireCurrentRow();
+    return owner_.rows_[size_t(owner_.position_)][size_t(column_)];
+}
+
+void Field::setValue(const pwo::Value &value)
+{
+    owner_.setColumn(column_, value);
+}
+
+QString Field::Name() const
+{
+    return owner_.columns_[column_];
+}
+
+void Recordset::Open(const QString &text, Connection &connection, int cursorType, int lockType, int options)
+{
+    if (open_)
+        throw DatabaseError(3705, QStringLiteral("Operation is not allowed when the object is open."));
+    BatchResult result = connection.run(text, {TracedStatement::Kind::Open, text, cursorType, lockType, options});
+    connection_ = &connection;
+    source_ = text;
+    lockType_ = lockType;
+    columns_.clear();
+    columnByName_.clear();
+    rows_.clear();
+    if (!result.resultSets.empty()) {
+        ResultSet &first = result.resultSets.front();
+        columns_ = std::move(first.columns);
+        rows_ = std::move(first.rows);
+    }
+    for (int i = 0; i < columns_.size(); ++i)
+        columnByName_.insert(columns_[i].toLower(), i);  // the first of equal names wins, as on the server
+    position_ = 0;
+    editing_ = adding_ = false;
+    open_ = true;
+}
+
+void Recordset::Close()
+{
+    requireOpen();
+    if (editing_)
+        throw DatabaseError(3219, QStringLiteral("The record set has changes that were not written back with Update."));
+    open_ = false;
+    rows_.clear();
+    columns_.clear();
+    columnByName_.clear();
+}
+
+void Recordset::requireOpen() const
+{
+    if (!open_)
+        throw DatabaseError(GatewayError::ObjectClosed, QStringLiteral("Operation is not allowed when the object is closed."));
+}
+
+void Recordset::requireCurrentRow() const
+{
+    requireOpen();
+    if (position_ < 0 || position_ >= long(rows_.size()))
+        throw noCurrentRecord();
+}
+
+bool Recordset::Eof() const
+{
+    requireOpen();
+    return position_ >= long(rows_.size());
+}
+
+bool Recordset::Bof() const
+{
+    requireOpen();
+    return rows_.empty() || position_ < 0;
+}
+
+long Recordset::RecordCount() const
+{
+    requireOpen();
+    return long(rows_.size());
+}
+
+void Recordset::MoveNext()
+{
+    requireCurrentRow();
+    if (editing_)
+        Update();
+    ++position_;
+}
+
+void Recordset::MoveFirst()
+{
+    requireOpen();
+    if (editing_)
+        Update();
+    position_ = 0;
+}
+
+int Recordset::columnIndex(const QString &name) const
+{
+    requireOpen();
+    const auto found = columnByName_.constFind(name.toLower());
+    if (found == columnByName_.constEnd())
+        throw DatabaseError(GatewayError::ItemNotFound,
+                            QStringLiteral("Item cannot be found in the collection corresponding to the requested "
+                                           "name or ordinal: \"%1\".")
+                                .arg(name));
+    return *found;
+}
+
+Field Recordset::Fields(const QString &name)
+{
+    return Field(*this, columnIndex(name));
+}
+
+pwo::Value Recordset::value(const QString &name) const
+{
+    const int column = columnIndex(name);
+    requireCurrentRow();
+    return rows_[size_t(position_)][size_t(column)];
+}
+
+void Recordset::AddNew()
+{
+    requireOpen();
+    if (lockType_ != adLockOptimistic && lockType_ != adLockPessimistic)
+        throw DatabaseError(GatewayError::NotUpdatable,
+                            QStringLiteral("Current Recordset does not support updating. This may be a limitation of "
+                                           "the provider, or of the selected locktype."));
+    if (editing_)
+        Update();
+    rows_.emplace_back(size_t(columns_.size()));
+    position_ = long(rows_.size()) - 1;
+    original_ = rows_.back();
+    changed_.assign(size_t(columns_.size()), false);
+    editing_ = adding_ = true;
+}
+
+void Recordset::setColumn(int column, const pwo::Value &value)
+{
+    requireCurrentRow();
+    if (lockType_ != adLockOptimistic && lockType_ != adLockPessimistic)
+        throw DatabaseError(GatewayError::NotUpdatable,
+                            QStringLiteral("Current Recordset does not support updating. This may be a limitation of "
+                                           "the provider, or of the selected locktype."));
+    auto &row = rows_[size_t(position_)];
+    if (!editing_) {
+        original_ = row;
+        changed_.assign(size_t(columns_.size()), false);
+        editing_ = true;
+    }
+    row[size_t(column)] = value;
+    changed_[size_t(column)] = true;
+}
+
+void Recordset::Update()
+{
+    requireCurrentRow();
+    if (!editing_)
+        return;
+    if (adding_)
+        writeInsert();
+    else
+        writeUpdate();
+    editing_ = adding_ = false;
+}
+
+void Recordset::writeInsert()
+{
+    const QString table = singleSourceTable(source_);
+    if (table.isEmpty())
+        throw DatabaseError(GatewayError::NotUpdatable,
+                            QStringLiteral("A row cannot be added: the query does not read one table: %1").arg(source_));
+    QStringList names, values;
+    const auto &row = rows_[size_t(position_)];
+    for (int c = 0; c < columns_.size(); ++c)
+        if (changed_[size_t(c)]) {
+            names << columns_[c];
+            values << sql::literal(row[size_t(c)]);
+        }
+    const QString text = names.isEmpty()
+                             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(table, names.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+    try {
+        connection_->run(text, {TracedStatement::Kind::Execute, text, -1, -1, -1});
+    } catch (...) {
+        rows_.pop_back();  // the row was not stored: no phantom row stays behind
+        position_ = long(rows_.size());
+        editing_ = adding_ = false;
+        throw;
+    }
+}
+
+// Optimistic: the row is found by every original value it was read with, so
+// a row someone else changed meanwhile is not overwritten.
+void Recordset::writeUpdate()
+{
+    const QString table = singleSourceTable(source_);
+    if (table.isEmpty())
+        throw DatabaseError(GatewayError::NotUpdatable,
+                            QStringLiteral("A row cannot be changed: the query does not read one table: %1").arg(source_));
+    const auto &row = rows_[size_t(position_)];
+    QStringList assignments, conditions;
+    for (int c = 0; c < columns_.size(); ++c) {
+        if (changed_[size_t(c)] && !(row[size_t(c)] == original_[size_t(c)]))
+            assignments << columns_[c] + QStringLiteral(" = ") + sql::literal(row[size_t(c)]);
+        const pwo::Value &was = original_[size_t(c)];
+        conditions << (was.isNull() ? columns_[c] + QStringLiteral(" IS NULL")
+                                    : columns_[c] + QStringLiteral(" = ") + sql::literal(was));
+    }
+    if (assignments.isEmpty())
+        return;
+    const QString text = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                             .arg(table, assignments.join(QStringLiteral(", ")), conditions.join(QStringLiteral(" AND ")));
+    const BatchResult result = [&] {
+        try {
+            return connection_->run(text, {TracedStatement::Kind::Execute, text, -1, -1, -1});
+        } catch (...) {
+            rows_[size_t(position_)] = original_;
+            editing_ = false;
+            throw;
+        }
+    }();
+    if (result.rowsAffected != 1) {
+        rows_[size_t(position_)] = original_;
+        editing_ = false;
+        throw DatabaseError(GatewayError::RowNotLocated,
+                            result.rowsAffected == 0
+                                ? QStringLiteral("Row cannot be located for updating. Some values may have been "
+                                                 "changed since it was last read.")
+                                : QStringLiteral("Key column information is insufficient or incorrect. Too many rows "
+                                                 "were affected by update."));
+    }
+}
+
+} // namespace pwo

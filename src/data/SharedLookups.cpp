@@ -1,0 +1,28 @@
+#include "SharedLookups.h"
+
+#include "Recordset.h"
+#include "SqlText.h"
+
+namespace pwo {
+
+QString FindMatchingOpdNumber(Connection &connection, const QString &idNumber)
+{
+    Recordset match;
+    match.Open(QStringLiteral("BILLING..sp_Billing_Search_Matching_OPDNumber_At_TbPatient ") + sql::quoted(idNumber.trimmed()),
+               connection, 2, adLockOptimistic, -1);
+    QString result;
+    if (match.RecordCount() > 0)
+        result = match.Fields(QStringLiteral("OPDIdnum")).Value().text().trimmed();
+    match.Close();
+    return result;
+}
+
+bool CheckCompany(Connection &connection, const QString &idNumber)
+{
+    Recordset company;
+    company.Open(QStringLiteral("Billing..sp_Pars_CheckCompany ") + sql::quoted(idNumber), connection, 2,
+                 adLockReadOnly, -1);
+    return !company.Eof();
+}
+
+} // namespace pwo

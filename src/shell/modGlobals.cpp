@@ -1,0 +1,21 @@
+#include "modGlobals.h"
+
+#include <QDir>
+
+namespace pwo {
+
+Globals &globals()
+{
+    static Globals instance;
+    return instance;
+}
+
+QString reportFilePath(const QString &fileName)
+{
+    QString path = globals().ReportFolder + fileName;
+    if (QDir::separator() != QLatin1Char('\\'))
+        path.replace(QLatin1Char('\\'), QDir::separator());
+    return path;
+}
+
+} // namespace pwo
