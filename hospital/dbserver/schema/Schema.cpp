@@ -1,6 +1,10 @@
 #include "hospital/dbserver/schema/Schema.h"
 
+#include "hospital/dbserver/DatabaseSet.h"
+
 #include "data/DatabaseError.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QString>
@@ -11,28 +15,25 @@ namespace hospital::dbserver {
 
 namespace {
 
-// No file refers to another's tables, so any order would do.
-constexpr const char *schemaFiles[] = {"PATIENT_DATA", "BILLING", "BUILD_FILE", "RADIOLOGY", "PWO"};
-
-QByteArray readSchemaFile(const QString &name)
+QByteArray readSchemaFile(const QString &path)
 {
-    QFile file(QStringLiteral(":/schema/%1.sql").arg(name));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw pwo::DatabaseError(0, QStringLiteral("Schema file %1.sql is missing from the program: %2")
-                                        .arg(name, file.errorString()),
+        throw pwo::DatabaseError(0, QStringLiteral("Schema file %1 is missing from the program: %2")
+                                        .arg(path, file.errorString()),
                                  QStringLiteral("Schema"));
     return file.readAll();
 }
 
-void runSchemaFile(sqlite3 *db, const QString &name)
+void runSchemaFile(sqlite3 *db, const QString &path)
 {
     char *message = nullptr;
-    const int rc = sqlite3_exec(db, readSchemaFile(name).constData(), nullptr, nullptr, &message);
+    const int rc = sqlite3_exec(db, readSchemaFile(path).constData(), nullptr, nullptr, &message);
     if (rc == SQLITE_OK)
         return;
     const QString detail = message ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
     sqlite3_free(message);
-    throw pwo::DatabaseError(rc, QStringLiteral("Creating the tables of %1 failed: %2").arg(name, detail),
+    throw pwo::DatabaseError(rc, QStringLiteral("Creating the tables of %1 failed: %2").arg(path, detail),
                              QStringLiteral("Schema"));
 }
 
@@ -40,8 +41,13 @@ void runSchemaFile(sqlite3 *db, const QString &name)
 
 void createSchema(sqlite3 *db)
 {
-    for (const char *name : schemaFiles)
-        runSchemaFile(db, QString::fromLatin1(name));
+    // One folder a database, one file a subject (:/schema/PWO/referrals.sql);
+    // no file refers to another's tables, so the order is only for repeatability.
+    for (const QString &database : databaseNames()) {
+        const QDir folder(QStringLiteral(":/schema/") + database);
+        for (const QString &file : folder.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
+            runSchemaFile(db, folder.filePath(file));
+    }
 }
 
 } // namespace hospital::dbserver
