@@ -9,19 +9,20 @@ namespace hospital::dbserver {
 namespace {
 constexpr qsizetype maxCachedTexts = 2048;
 
-pwo::Value columnValue(sqlite3_stmt *statement, int column)
+void appendColumn(sqlite3_stmt *statement, int column, pwo::ResultSet &into)
 {
     switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER: return pwo::Value(std::int64_t(sqlite3_column_int64(statement, column)));
-    case SQLITE_FLOAT: return pwo::Value(sqlite3_column_double(statement, column));
-    case SQLITE_NULL: return pwo::Value();
+    case SQLITE_INTEGER: into.appendInteger(sqlite3_column_int64(statement, column)); return;
+    case SQLITE_FLOAT: into.appendReal(sqlite3_column_double(statement, column)); return;
+    case SQLITE_NULL: into.appendNull(); return;
     case SQLITE_BLOB: {
         const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
-        return pwo::Value(QString::fromLatin1(QByteArray(bytes, sqlite3_column_bytes(statement, column)).toHex()));
+        into.appendValue(pwo::Value(QString::fromLatin1(QByteArray(bytes, sqlite3_column_bytes(statement, column)).toHex())));
+        return;
     }
     default: {
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-        return pwo::Value(QString::fromUtf8(text, sqlite3_column_bytes(statement, column)));
+        into.appendText(text, size_t(sqlite3_column_bytes(statement, column)));
     }
     }
 }
@@ -99,11 +100,8 @@ void StatementRunner::step(sqlite3_stmt *statement, pwo::BatchResult &into)
             sqlite3_reset(statement);
             throw error;
         }
-        std::vector<pwo::Value> row;
-        row.reserve(size_t(columns));
         for (int c = 0; c < columns; ++c)
-            row.push_back(columnValue(statement, c));
-        result->rows.push_back(std::move(row));
+            appendColumn(statement, c, *result);
     }
     if (columns == 0 && !sqlite3_stmt_readonly(statement))
         into.rowsAffected = sqlite3_changes64(db_);

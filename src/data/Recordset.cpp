@@ -36,7 +36,7 @@ QString singleSourceTable(const QString &query)
 pwo::Value Field::Value() const
 {
     owner_.requireCurrentRow();
-    return owner_.rows_[size_t(owner_.position_)][size_t(column_)];
+    return owner_.valueAt(owner_.position_, column_);
 }
 
 void Field::setValue(const pwo::Value &value)
@@ -46,7 +46,7 @@ void Field::setValue(const pwo::Value &value)
 
 QString Field::Name() const
 {
-    return owner_.columns_[column_];
+    return owner_.result_.columns[column_];
 }
 
 void Recordset::Open(const QString &text, Connection &connection, int cursorType, int lockType, int options)
@@ -57,16 +57,10 @@ void Recordset::Open(const QString &text, Connection &connection, int cursorType
     connection_ = &connection;
     source_ = text;
     lockType_ = lockType;
-    columns_.clear();
     columnByName_.clear();
-    rows_.clear();
-    if (!result.resultSets.empty()) {
-        ResultSet &first = result.resultSets.front();
-        columns_ = std::move(first.columns);
-        rows_ = std::move(first.rows);
-    }
-    for (int i = 0; i < columns_.size(); ++i)
-        columnByName_.insert(columns_[i].toLower(), i);  // the first of equal names wins, as on the server
+    result_ = result.resultSets.empty() ? ResultSet() : std::move(result.resultSets.front());
+    for (int i = int(result_.columns.size()) - 1; i >= 0; --i)
+        columnByName_.insert(result_.columns[i].toLower(), i);  // the first of equal names wins, as on the server
     position_ = 0;
     editing_ = adding_ = false;
     open_ = true;
@@ -78,8 +72,7 @@ void Recordset::Close()
     if (editing_)
         throw DatabaseError(3219, QStringLiteral("The record set has changes that were not written back with Update."));
     open_ = false;
-    rows_.clear();
-    columns_.clear();
+    result_ = ResultSet();
     columnByName_.clear();
 }
 
@@ -92,26 +85,26 @@ void Recordset::requireOpen() const
 void Recordset::requireCurrentRow() const
 {
     requireOpen();
-    if (position_ < 0 || position_ >= long(rows_.size()))
+    if (position_ < 0 || position_ >= rowCount())
         throw noCurrentRecord();
 }
 
 bool Recordset::Eof() const
 {
     requireOpen();
-    return position_ >= long(rows_.size());
+    return position_ >= rowCount();
 }
 
 bool Recordset::Bof() const
 {
     requireOpen();
-    return rows_.empty() || position_ < 0;
+    return rowCount() == 0 || position_ < 0;
 }
 
 long Recordset::RecordCount() const
 {
     requireOpen();
-    return long(rows_.size());
+    return rowCount();
 }
 
 void Recordset::MoveNext()
@@ -151,7 +144,7 @@ pwo::Value Recordset::value(const QString &name) const
 {
     const int column = columnIndex(name);
     requireCurrentRow();
-    return rows_[size_t(position_)][size_t(column)];
+    return valueAt(position_, column);
 }
 
 void Recordset::AddNew()
@@ -163,10 +156,10 @@ void Recordset::AddNew()
                                            "the provider, or of the selected locktype."));
     if (editing_)
         Update();
-    rows_.emplace_back(size_t(columns_.size()));
-    position_ = long(rows_.size()) - 1;
-    original_ = rows_.back();
-    changed_.assign(size_t(columns_.size()), false);
+    result_.appendEmptyRow();
+    position_ = rowCount() - 1;
+    original_.assign(size_t(result_.columns.size()), pwo::Value());
+    changed_.assign(size_t(result_.columns.size()), false);
     editing_ = adding_ = true;
 }
 
@@ -177,13 +170,14 @@ void Recordset::setColumn(int column, const pwo::Value &value)
         throw DatabaseError(GatewayError::NotUpdatable,
                             QStringLiteral("Current Recordset does not support updating. This may be a limitation of "
                                            "the provider, or of the selected locktype."));
-    auto &row = rows_[size_t(position_)];
     if (!editing_) {
-        original_ = row;
-        changed_.assign(size_t(columns_.size()), false);
+        original_.clear();
+        for (int c = 0; c < result_.columns.size(); ++c)
+            original_.push_back(valueAt(position_, c));
+        changed_.assign(size_t(result_.columns.size()), false);
         editing_ = true;
     }
-    row[size_t(column)] = value;
+    result_.setValue(size_t(position_), column, value);
     changed_[size_t(column)] = true;
 }
 
@@ -206,11 +200,10 @@ void Recordset::writeInsert()
         throw DatabaseError(GatewayError::NotUpdatable,
                             QStringLiteral("A row cannot be added: the query does not read one table: %1").arg(source_));
     QStringList names, values;
-    const auto &row = rows_[size_t(position_)];
-    for (int c = 0; c < columns_.size(); ++c)
+    for (int c = 0; c < result_.columns.size(); ++c)
         if (changed_[size_t(c)]) {
-            names << columns_[c];
-            values << sql::literal(row[size_t(c)]);
+            names << result_.columns[c];
+            values << sql::literal(valueAt(position_, c));
         }
     const QString text = names.isEmpty()
                              ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
@@ -219,11 +212,19 @@ void Recordset::writeInsert()
     try {
         connection_->run(text, {TracedStatement::Kind::Execute, text, -1, -1, -1});
     } catch (...) {
-        rows_.pop_back();  // the row was not stored: no phantom row stays behind
-        position_ = long(rows_.size());
+        result_.removeLastRow();  // the row was not stored: no phantom row stays behind
+        position_ = rowCount();
         editing_ = adding_ = false;
         throw;
     }
+}
+
+// The row as it was read: the server did not take the change.
+void Recordset::restoreOriginal()
+{
+    for (int c = 0; c < result_.columns.size(); ++c)
+        result_.setValue(size_t(position_), c, original_[size_t(c)]);
+    editing_ = false;
 }
 
 // Optimistic: the row is found by every original value it was read with, so
@@ -234,14 +235,14 @@ void Recordset::writeUpdate()
     if (table.isEmpty())
         throw DatabaseError(GatewayError::NotUpdatable,
                             QStringLiteral("A row cannot be changed: the query does not read one table: %1").arg(source_));
-    const auto &row = rows_[size_t(position_)];
     QStringList assignments, conditions;
-    for (int c = 0; c < columns_.size(); ++c) {
-        if (changed_[size_t(c)] && !(row[size_t(c)] == original_[size_t(c)]))
-            assignments << columns_[c] + QStringLiteral(" = ") + sql::literal(row[size_t(c)]);
+    for (int c = 0; c < result_.columns.size(); ++c) {
+        const QString &name = result_.columns[c];
+        const pwo::Value now = valueAt(position_, c);
+        if (changed_[size_t(c)] && !(now == original_[size_t(c)]))
+            assignments << name + QStringLiteral(" = ") + sql::literal(now);
         const pwo::Value &was = original_[size_t(c)];
-        conditions << (was.isNull() ? columns_[c] + QStringLiteral(" IS NULL")
-                                    : columns_[c] + QStringLiteral(" = ") + sql::literal(was));
+        conditions << (was.isNull() ? name + QStringLiteral(" IS NULL") : name + QStringLiteral(" = ") + sql::literal(was));
     }
     if (assignments.isEmpty())
         return;
@@ -251,14 +252,12 @@ void Recordset::writeUpdate()
         try {
             return connection_->run(text, {TracedStatement::Kind::Execute, text, -1, -1, -1});
         } catch (...) {
-            rows_[size_t(position_)] = original_;
-            editing_ = false;
+            restoreOriginal();
             throw;
         }
     }();
     if (result.rowsAffected != 1) {
-        rows_[size_t(position_)] = original_;
-        editing_ = false;
+        restoreOriginal();
         throw DatabaseError(GatewayError::RowNotLocated,
                             result.rowsAffected == 0
                                 ? QStringLiteral("Row cannot be located for updating. Some values may have been "

@@ -65,8 +65,8 @@ public:
     void Update();
 
     // For models over the result: columns, and values by row and column.
-    const QStringList &columnNames() const { return columns_; }
-    const pwo::Value &valueAt(long row, int column) const { return rows_[size_t(row)][size_t(column)]; }
+    const QStringList &columnNames() const { return result_.columns; }
+    pwo::Value valueAt(long row, int column) const { return result_.value(size_t(row), column); }
     long currentRow() const { return position_; }
 
 private:
@@ -77,15 +77,16 @@ private:
     void setColumn(int column, const pwo::Value &value);
     void writeInsert();
     void writeUpdate();
+    void restoreOriginal();
+    long rowCount() const { return long(result_.rowCount()); }
 
     Connection *connection_ = nullptr;
     bool open_ = false;
     int cursorLocation_ = 2;
     int lockType_ = adLockReadOnly;
     QString source_;
-    QStringList columns_;
+    ResultSet result_;
     QHash<QString, int> columnByName_;  // lower-case names
-    std::vector<std::vector<pwo::Value>> rows_;
     long position_ = 0;
 
     // Pending edit of the current row (AddNew or a changed column).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResultSet.h"
 #include "Value.h"
 
 #include <QString>
@@ -11,12 +12,6 @@
 #include <vector>
 
 namespace pwo {
-
-// One result set of a batch, fully fetched.
-struct ResultSet {
-    QStringList columns;
-    std::vector<std::vector<Value>> rows;
-};
 
 struct BatchResult {
     std::vector<ResultSet> resultSets;  // in the order the batch produced them

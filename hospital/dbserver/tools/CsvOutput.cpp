@@ -23,10 +23,12 @@ QString csvText(const pwo::ResultSet &result)
     for (const QString &column : result.columns)
         header << csvField(column);
     lines << header.join(QLatin1Char(','));
-    for (const auto &row : result.rows) {
+    for (size_t row = 0; row < result.rowCount(); ++row) {
         QStringList fields;
-        for (const pwo::Value &value : row)
+        for (int column = 0; column < result.columns.size(); ++column) {
+            const pwo::Value value = result.value(row, column);
             fields << (value.isNull() ? QStringLiteral("NULL") : csvField(value.toText()));
+        }
         lines << fields.join(QLatin1Char(','));
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -127,11 +127,8 @@ ResultSet fetchResultSet(const Handle &statement, SQLSMALLINT columnCount)
         if (rc == SQL_NO_DATA)
             return result;
         check(rc, statement, "SQLFetch");
-        std::vector<Value> row;
-        row.reserve(kinds.size());
         for (SQLUSMALLINT column = 1; column <= columnCount; ++column)
-            row.push_back(readValue(statement, column, kinds[column - 1]));
-        result.rows.push_back(std::move(row));
+            result.appendValue(readValue(statement, column, kinds[column - 1]));
     }
 }
 

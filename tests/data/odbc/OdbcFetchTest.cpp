@@ -24,8 +24,10 @@ TEST_F(OdbcFetchTest, EachColumnTypeBecomesItsValueKind)
 
     EXPECT_EQ(result.columns, QStringList({"id", "big", "small", "flag", "weight", "height", "fee", "name", "note",
                                            "born", "admitted", "photo"}));
-    ASSERT_EQ(result.rows.size(), 1u);
-    const std::vector<Value> &row = result.rows.front();
+    ASSERT_EQ(result.rowCount(), 1u);
+    std::vector<Value> row;
+    for (int column = 0; column < result.columns.size(); ++column)
+        row.push_back(result.value(0, column));
     EXPECT_EQ(row[0], Value(std::int64_t{7}));
     EXPECT_EQ(row[1], Value(std::int64_t{9000000000}));
     EXPECT_EQ(row[2], Value(std::int64_t{-3}));
@@ -47,12 +49,12 @@ TEST_F(OdbcFetchTest, NullInEveryTypeIsNullAndEmptyTextIsNot)
 
     const ResultSet result = onlyResultSet(QStringLiteral("SELECT * FROM patient ORDER BY name"));
 
-    ASSERT_EQ(result.rows.size(), 2u);
-    for (const Value &value : result.rows[0])
-        EXPECT_TRUE(value.isNull()) << ::testing::PrintToString(value);
-    EXPECT_EQ(result.rows[1][7], Value(QString()));
-    EXPECT_FALSE(result.rows[1][7].isNull());
-    EXPECT_FALSE(result.rows[1][8].isNull());
+    ASSERT_EQ(result.rowCount(), 2u);
+    for (int column = 0; column < result.columns.size(); ++column)
+        EXPECT_TRUE(result.value(0, column).isNull()) << ::testing::PrintToString(result.value(0, column));
+    EXPECT_EQ(result.value(1, 7), Value(QString()));
+    EXPECT_FALSE(result.value(1, 7).isNull());
+    EXPECT_FALSE(result.value(1, 8).isNull());
 }
 
 TEST_F(OdbcFetchTest, CharactersBeyondLatinAndInColumnNamesSurvive)
@@ -63,9 +65,9 @@ TEST_F(OdbcFetchTest, CharactersBeyondLatinAndInColumnNamesSurvive)
         onlyResultSet(QStringLiteral("SELECT '%1' AS \"Año\", 'Peña' AS \"Niño\"").arg(text));
 
     EXPECT_EQ(result.columns, QStringList({"Año", "Niño"}));
-    ASSERT_EQ(result.rows.size(), 1u);
-    EXPECT_EQ(result.rows[0][0].toText(), text);
-    EXPECT_EQ(result.rows[0][1].toText(), QStringLiteral("Peña"));
+    ASSERT_EQ(result.rowCount(), 1u);
+    EXPECT_EQ(result.value(0, 0).toText(), text);
+    EXPECT_EQ(result.value(0, 1).toText(), QStringLiteral("Peña"));
 }
 
 TEST_F(OdbcFetchTest, LongTextAndBinaryArriveWhole)
@@ -80,11 +82,11 @@ TEST_F(OdbcFetchTest, LongTextAndBinaryArriveWhole)
     const ResultSet result = onlyResultSet(
         QStringLiteral("SELECT id, note, photo, hex(photo) AS expected FROM patient ORDER BY id"));
 
-    ASSERT_EQ(result.rows.size(), 2u);
-    EXPECT_EQ(result.rows[0][1].toText().size(), longText.size());
-    EXPECT_TRUE(result.rows[0][1].toText() == longText);
-    EXPECT_EQ(result.rows[1][2].toText().size(), 140000);
-    EXPECT_TRUE(result.rows[1][2].toText() == result.rows[1][3].toText());
+    ASSERT_EQ(result.rowCount(), 2u);
+    EXPECT_EQ(result.value(0, 1).toText().size(), longText.size());
+    EXPECT_TRUE(result.value(0, 1).toText() == longText);
+    EXPECT_EQ(result.value(1, 2).toText().size(), 140000);
+    EXPECT_TRUE(result.value(1, 2).toText() == result.value(1, 3).toText());
 }
 
 TEST_F(OdbcFetchTest, EmptyResultKeepsItsColumns)
@@ -92,7 +94,7 @@ TEST_F(OdbcFetchTest, EmptyResultKeepsItsColumns)
     const ResultSet result = onlyResultSet(QStringLiteral("SELECT id, name AS patient_name FROM patient"));
 
     EXPECT_EQ(result.columns, QStringList({"id", "patient_name"}));
-    EXPECT_TRUE(result.rows.empty());
+    EXPECT_EQ(result.rowCount(), 0u);
 }
 
 } // namespace

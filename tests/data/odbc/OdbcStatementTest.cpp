@@ -42,9 +42,9 @@ TEST_F(OdbcStatementTest, BatchWithTwoResultSetsReturnsBoth)
     }
 
     ASSERT_EQ(result.resultSets.size(), 2u);
-    EXPECT_EQ(result.resultSets[0].rows.at(0).at(0), Value("B"));
+    EXPECT_EQ(result.resultSets[0].value(0, 0), Value("B"));
     EXPECT_EQ(result.resultSets[1].columns, QStringList({"n"}));
-    EXPECT_EQ(result.resultSets[1].rows.at(0).at(0), Value(3));
+    EXPECT_EQ(result.resultSets[1].value(0, 0), Value(3));
 }
 
 TEST_F(OdbcStatementTest, CommittedTransactionIsKeptAndAutocommitReturns)

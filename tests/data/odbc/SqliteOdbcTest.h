@@ -45,7 +45,7 @@ protected:
     static std::int64_t count(const QString &table, ServerSession &session)
     {
         BatchResult result = session.run(QStringLiteral("SELECT COUNT(*) FROM ") + table);
-        return result.resultSets.at(0).rows.at(0).at(0).toInteger();
+        return result.resultSets.at(0).value(0, 0).toInteger();
     }
 
     QTemporaryDir directory_;
