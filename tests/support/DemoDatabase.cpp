@@ -1,12 +1,12 @@
 #include "DemoDatabase.h"
 
+#include "FolderSql.h"
+
 #include "hospital/dbserver/DatabaseSet.h"
 #include "hospital/dbserver/demo/DemoHospital.h"
 
 #include <QDir>
 #include <QFile>
-
-#include <sqlite3.h>
 
 #include <stdexcept>
 
@@ -36,12 +36,5 @@ DemoDatabase::DemoDatabase()
 
 void DemoDatabase::sqlite(const QString &text) const
 {
-    sqlite3 *db = openDatabaseSet(dir_.path(), DatabaseSetMode::OpenExisting);
-    char *message = nullptr;
-    const int rc = sqlite3_exec(db, text.toUtf8().constData(), nullptr, nullptr, &message);
-    const std::string error = message ? message : "";
-    sqlite3_free(message);
-    sqlite3_close(db);
-    if (rc != SQLITE_OK)
-        throw std::runtime_error(error);
+    runSqliteOnFolder(dir_.path(), text);
 }

@@ -1,12 +1,13 @@
 #include "ScratchDatabase.h"
 
+#include "FolderSql.h"
+
 #include "hospital/dbserver/DatabaseSet.h"
 #include "hospital/dbserver/StandInProvider.h"
 #include "hospital/dbserver/schema/Schema.h"
 
 #include <sqlite3.h>
 
-#include <stdexcept>
 
 using namespace hospital::dbserver;
 
@@ -30,12 +31,5 @@ std::unique_ptr<pwo::Connection> ScratchDatabase::connect() const
 
 void ScratchDatabase::sqlite(const QString &text)
 {
-    sqlite3 *db = openDatabaseSet(dir_.path(), DatabaseSetMode::OpenExisting);
-    char *message = nullptr;
-    const int rc = sqlite3_exec(db, text.toUtf8().constData(), nullptr, nullptr, &message);
-    const std::string error = message ? message : "";
-    sqlite3_free(message);
-    sqlite3_close(db);
-    if (rc != SQLITE_OK)
-        throw std::runtime_error(error);
+    runSqliteOnFolder(dir_.path(), text);
 }
