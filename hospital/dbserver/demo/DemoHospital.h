@@ -23,8 +23,7 @@ constexpr int minimumDemoPatients = 100;
 constexpr int maximumDemoPatients = 200000;
 
 // Creates the five databases in `dir` (made if missing) and fills them with
-// a fictional hospital. The same patients and today give the same rows,
-// except the password hashes, whose salts are random by design.
+// a fictional hospital. The same patients and today give the same rows.
 // Throws pwo::DatabaseError, also when `dir` already holds a database file;
 // after a failure no database file of its own is left behind.
 DemoCounts generateDemoHospital(const QString &dir, int patients, QDate today);

@@ -12,6 +12,8 @@
 
 #include <sodium.h>
 
+#include <vector>
+
 namespace hospital::dbserver::demo {
 
 namespace {
@@ -69,16 +71,30 @@ QString text(const char *utf8)
 }
 
 // OPSLIMIT_MIN and MEMLIMIT_MIN: the demo passwords are public anyway, and
-// every test that logs in would otherwise spend a second per hash.
+// every test that logs in would otherwise spend a second per hash. The salt
+// comes from the login code, so that the same demo gives the same bytes; the
+// text is libsodium's own Argon2id string, which crypto_pwhash_str_verify reads.
 QString passwordHash(const char *password)
 {
-    char hash[crypto_pwhash_STRBYTES];
-    if (crypto_pwhash_str(hash, password, std::strlen(password), crypto_pwhash_OPSLIMIT_MIN,
-                          crypto_pwhash_MEMLIMIT_MIN) != 0)
+    unsigned char salt[crypto_pwhash_SALTBYTES];
+    const QByteArray saltSource = QByteArrayLiteral("PWO-DEMO|") + password;
+    crypto_generichash(salt, sizeof salt, reinterpret_cast<const unsigned char *>(saltSource.constData()),
+                       size_t(saltSource.size()), nullptr, 0);
+    unsigned char hash[32];
+    if (crypto_pwhash(hash, sizeof hash, password, std::strlen(password), salt, crypto_pwhash_OPSLIMIT_MIN,
+                      crypto_pwhash_MEMLIMIT_MIN, crypto_pwhash_ALG_ARGON2ID13) != 0)
         throw pwo::DatabaseError(0, QStringLiteral("Hashing the demo password of '%1' ran out of memory")
                                         .arg(text(password)),
                                  QStringLiteral("Demo hospital"));
-    return QString::fromLatin1(hash);
+    const auto base64 = [](const unsigned char *bytes, size_t length) {
+        std::vector<char> out(sodium_base64_encoded_len(length, sodium_base64_VARIANT_ORIGINAL_NO_PADDING));
+        sodium_bin2base64(out.data(), out.size(), bytes, length, sodium_base64_VARIANT_ORIGINAL_NO_PADDING);
+        return QString::fromLatin1(out.data());
+    };
+    return QStringLiteral("$argon2id$v=19$m=%1,t=%2,p=1$%3$%4")
+        .arg(crypto_pwhash_MEMLIMIT_MIN / 1024)
+        .arg(crypto_pwhash_OPSLIMIT_MIN)
+        .arg(base64(salt, sizeof salt), base64(hash, sizeof hash));
 }
 
 class EmployeeWriter {

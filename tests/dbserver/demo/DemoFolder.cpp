@@ -72,8 +72,7 @@ QStringList dumpAllRows(const DemoFolder &folder)
             QStringList columns;
             for (const QStringList &column :
                  folder.rows(QStringLiteral("SELECT name FROM pragma_table_xinfo('%1', '%2')").arg(table, database)))
-                if (column.first() != QStringLiteral("PasswordHash"))
-                    columns << column.first();
+                columns << column.first();
             const QString qualified = database + QLatin1Char('.') + table;
             const QString query = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid");
             for (const QStringList &row : folder.rows(query.arg(columns.join(QStringLiteral(", ")), qualified)))

@@ -163,7 +163,7 @@ TEST(Schema, CreatingItTwiceFailsWithTheDatabaseNamed)
         createSchema(db.get());
         FAIL() << "a second createSchema succeeded";
     } catch (const pwo::DatabaseError &error) {
-        EXPECT_TRUE(error.description().contains(QStringLiteral("PWO/referrals.sql"))) << qPrintable(error.description());
+        EXPECT_TRUE(error.description().contains(QStringLiteral(":/schema/PWO/"))) << qPrintable(error.description());
         EXPECT_TRUE(error.description().contains(QStringLiteral("already exists"))) << qPrintable(error.description());
     }
 }
