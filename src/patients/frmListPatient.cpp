@@ -1,30 +1,387 @@
 #include "frmListPatient.h"
 
 #include "CurrentPatient.h"
+#include "LinkLabel.h"
+#include "ListSplitterLayout.h"
+#include "PatientListColumns.h"
+#include "PatientListModel.h"
+#include "SortIcons.h"
 
+#include "data/Recordset.h"
+#include "data/SqlText.h"
+#include "shell/ErrorPolicy.h"
+#include "shell/Prompter.h"
+#include "shell/Twips.h"
+#include "shell/modGlobals.h"
+
+#include <QAction>
 #include <QCloseEvent>
-#include <QFormLayout>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace pwo {
 
-frmListPatient::frmListPatient(QWidget *parent)
-    : QWidget(parent), txtHospNum(new QLineEdit(this)), txtIDNum(new QLineEdit(this)), txtLastname(new QLineEdit(this))
+namespace {
+
+const std::array<const char *, 4> listProcedures{
+    "PWO..sp_PWO_LoadInPatient",
+    "PWO..sp_PWO_LoadOutPatient",
+    "PWO..sp_PWO_LoadAllServicePatient",
+    "PWO..sp_PWO_LoadERPatient",
+};
+constexpr int allPatientsOption = 2;
+
+// The list statement: the procedure, a blank, and the quoted arguments; the
+// first separator has a blank after its comma, the others none.
+QString listStatement(const QString &procedure, const QStringList &arguments)
 {
-    setObjectName(QStringLiteral("frmListPatient"));
-    setWindowTitle(QStringLiteral("Patient List"));
-    txtHospNum->setObjectName(QStringLiteral("txtHospNum"));
-    txtIDNum->setObjectName(QStringLiteral("txtIDNum"));
-    txtLastname->setObjectName(QStringLiteral("txtLastname"));
-    auto *form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Enter Lastname:"), txtLastname);
-    form->addRow(QStringLiteral("Enter Hospital Number:"), txtHospNum);
-    form->addRow(QStringLiteral("Enter Admission Number:"), txtIDNum);
+    return procedure + QLatin1Char(' ') + sql::quoted(arguments.at(0)) + QStringLiteral(", ") +
+           sql::quotedList(arguments.mid(1));
+}
+
+bool isNumeric(const QString &text)
+{
+    bool ok = false;
+    text.trimmed().toDouble(&ok);
+    return ok;
+}
+
+// What a typed character becomes in the search boxes.
+QString typedInSearchBox(const QString &typed)
+{
+    return typed.toUpper().replace(QLatin1Char('\''), QLatin1Char('`'));
+}
+
+// Runs a command so that a failing list statement leaves the current patient
+// as it was.
+void keepingCurrentPatientOnFailure(const std::function<void()> &command)
+{
+    const CurrentPatientProperties before = CurrentPatient();
+    try {
+        command();
+    } catch (...) {
+        CurrentPatient() = before;
+        throw;
+    }
+}
+
+} // namespace
+
+void frmListPatient::attachFrame(QMenu *fileMenu, QAction *patientDatasheet)
+{
+    fileMenu_ = fileMenu;
+    patientDatasheet_ = patientDatasheet;
+}
+
+void frmListPatient::connectHandlers()
+{
+    connect(cmdSearch, &QPushButton::clicked, this, guardedSlot(this, &frmListPatient::cmdSearch_Click));
+    connect(cmdClose, &QPushButton::clicked, this, guardedSlot(this, &frmListPatient::cmdClose_Click));
+    connect(lblPWO, &LinkLabel::clicked, this, guardedSlot(this, &frmListPatient::lblPWO_Click));
+    for (int i = 0; i < int(optPatientType.size()); ++i)
+        connect(optPatientType[size_t(i)], &QRadioButton::clicked, this, [this, i] { optPatientType_Click(i); });
+    connect(lvwSearchPatient, &QTreeView::clicked, this, &frmListPatient::SelectCurrentPatient);
+    connect(lvwSearchPatient, &QTreeView::doubleClicked, this, &frmListPatient::SelectCurrentPatient);
+    // Moving through the list with the keys chooses too: the highlighted row
+    // is always the current patient.
+    connect(lvwSearchPatient->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (lvwSearchPatient->hasFocus())
+            SelectCurrentPatient();
+    });
+    connect(lvwSearchPatient->header(), &QHeaderView::sectionClicked, this,
+            guardedSlot(this, &frmListPatient::lvwSearchPatient_ColumnClick));
+}
+
+// The opening search runs once the window is shown: only a visible list can
+// take the focus that chooses its first row.
+void frmListPatient::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (loaded_)
+        return;
+    loaded_ = true;
+    guarded([this] { keepingCurrentPatientOnFailure([this] { Form_Load(); }); });
+}
+
+void frmListPatient::Form_Load()
+{
+    const CurrentPatientProperties &current = CurrentPatient();
+    if (current.IDNUM.isEmpty() && current.HospNum.isEmpty() && current.PatientName.isEmpty()) {
+        pbProgress->hide();
+        return;
+    }
+    pbProgress->show();
+    SearchPatients(current.HospNum, QString(), current.IDNUM, QString(), QString());
+}
+
+void frmListPatient::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (lvwSearchPatient->isEnabled())
+        lvwSearchPatient->setFocus();
+    else
+        txtLastname->setFocus();
 }
 
 void frmListPatient::closeEvent(QCloseEvent *event)
 {
     CurrentPatient().clearOnListClosed();
     QWidget::closeEvent(event);
+}
+
+int frmListPatient::selectedPatientType() const
+{
+    for (int i = 0; i < int(optPatientType.size()); ++i)
+        if (optPatientType[size_t(i)]->isChecked())
+            return i;
+    return 0;
+}
+
+QStringList frmListPatient::searchTexts() const
+{
+    return {txtHospNum->text().trimmed(), txtLastname->text().trimmed(), txtIDNum->text().trimmed(),
+            txtFirstname->text().trimmed(), txtMiddleName->text().trimmed()};
+}
+
+void frmListPatient::SearchPatients(const QString &hospitalNumber, const QString &lastName,
+                                    const QString &admissionNumber, const QString &firstName,
+                                    const QString &middleName)
+{
+    const QString procedure = QString::fromLatin1(listProcedures[size_t(selectedPatientType())]);
+    loadList(procedure, {hospitalNumber, lastName, admissionNumber, firstName, middleName}, *globals().Connection,
+             int(patientListColumns.size()));
+}
+
+void frmListPatient::LoadPwoPatients(const QString &hospitalNumber, const QString &lastName,
+                                     const QString &admissionNumber, const QString &firstName,
+                                     const QString &middleName)
+{
+    loadList(QStringLiteral("PWO..sp_PWO_LoadPWOPatient"),
+             {hospitalNumber, lastName, admissionNumber, firstName, middleName},
+             *globals().CurrentUser->sqlconnection(), departmentListFilledColumns);
+}
+
+// The list changes only once its statement has answered, so that a failing
+// statement leaves the rows shown before.
+void frmListPatient::loadList(const QString &procedure, const QStringList &arguments, Connection &connection,
+                              int filledColumns)
+{
+    QStringList trimmed;
+    for (const QString &argument : arguments)
+        trimmed << argument.trimmed();
+    const auto hideProgress = qScopeGuard([this] { pbProgress->hide(); });
+    Recordset result;
+    result.setCursorLocation(adUseClient);
+    result.Open(listStatement(procedure, trimmed), connection, 2, adLockReadOnly, -1);
+    // Emptied before any new rows are read, so that two lists are never held at once.
+    model_->clear();
+    lvwSearchPatient->setEnabled(false);
+    if (result.Eof()) {
+        result.Close();
+        return;
+    }
+    const int count = int(result.RecordCount());
+    pbProgress->setRange(0, count);
+    pbProgress->setValue(0);
+    pbProgress->show();
+    // The bar moves a hundredth at a time: moving it for every row would
+    // cost more than reading the rows.
+    const int step = std::max(1, count / 100);
+    TextRows rows = readPatientListRows(result, filledColumns, [this, step, count](int rowsRead) {
+        if (rowsRead % step == 0 || rowsRead == count)
+            pbProgress->setValue(rowsRead);
+    });
+    lvwSearchPatient->setEnabled(true);
+    lblRecCount->setText(QStringLiteral("Total No. of Records: ") + QString::number(count));
+    model_->setRows(std::move(rows));
+    lvwSearchPatient->setCurrentIndex(model_->index(0, 0));
+    if (lvwSearchPatient->isVisible()) {
+        lvwSearchPatient->setFocus();
+        SelectCurrentPatient();
+    }
+    result.Close();
+}
+
+// Without a selected row nothing changes.
+void frmListPatient::SelectCurrentPatient()
+{
+    const QModelIndexList selected = lvwSearchPatient->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    const int row = selected.first().row();
+    namespace Column = PatientListColumnIndex;
+    CurrentPatientProperties &current = CurrentPatient();
+    current.IDNUM = model_->text(row, Column::IdNum);
+    current.HospNum = model_->text(row, Column::HospNum);
+    current.PatientName = model_->text(row, Column::LastName) + QStringLiteral(", ") +
+                          model_->text(row, Column::FirstName) + QLatin1Char(' ') +
+                          model_->text(row, Column::MiddleName);
+    current.PWOID = model_->text(row, Column::Pwo);
+    current.ERNum = model_->text(row, Column::ErNum);
+    if (patientDatasheet_)
+        patientDatasheet_->setEnabled(isNumeric(current.IDNUM));
+}
+
+void frmListPatient::cmdSearch_Click()
+{
+    keepingCurrentPatientOnFailure([this] {
+        CurrentPatient().HospNum.clear();
+        CurrentPatient().IDNUM.clear();
+        const QStringList texts = searchTexts();
+        const bool allEmpty = std::all_of(texts.begin(), texts.end(), [](const QString &t) { return t.isEmpty(); });
+        if (allEmpty && selectedPatientType() == allPatientsOption) {
+            showMessage(QStringLiteral("Please specify a search parameter."), QMessageBox::Ok,
+                        QMessageBox::Information);
+            return;
+        }
+        SearchPatients(texts[0], texts[1], texts[2], texts[3], texts[4]);
+    });
+}
+
+void frmListPatient::searchBox_Enter(QLineEdit *box)
+{
+    keepingCurrentPatientOnFailure([this, box] {
+        if (box != txtIDNum)
+            CurrentPatient().IDNUM.clear();
+        if (box != txtHospNum)
+            CurrentPatient().HospNum.clear();
+        const QStringList texts = searchTexts();
+        SearchPatients(texts[0], texts[1], texts[2], texts[3], texts[4]);
+    });
+}
+
+void frmListPatient::lblPWO_Click()
+{
+    keepingCurrentPatientOnFailure([this] {
+        CurrentPatient().HospNum.clear();
+        CurrentPatient().IDNUM.clear();
+        const QStringList texts = searchTexts();
+        LoadPwoPatients(texts[0], texts[1], texts[2], texts[3], texts[4]);
+        CurrentPatient().setPatientType(QStringLiteral("5"));
+    });
+}
+
+void frmListPatient::optPatientType_Click(int index)
+{
+    CurrentPatient().setPatientType(QString::number(index));
+}
+
+void frmListPatient::cmdClose_Click()
+{
+    if (auto *child = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        child->close();
+    else
+        close();
+}
+
+void frmListPatient::lvwSearchPatient_ColumnClick(int column)
+{
+    sortOrder_ = sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    model_->sort(column, sortOrder_);
+    const QString clickedIcon = QLatin1String(sortOrder_ == Qt::AscendingOrder ? "ArrowUp" : "ArrowDown");
+    for (int c = 0; c < model_->columnCount(); ++c)
+        model_->setHeaderIcon(c, sortIcon(c == column ? clickedIcon : QStringLiteral("Blank")));
+}
+
+bool frmListPatient::searchBox_KeyPress(QLineEdit *box, QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        guarded([this, box] { searchBox_Enter(box); });
+        return true;
+    }
+    const QString typed = event->text();
+    const bool typesText = !typed.isEmpty() && typed.at(0).isPrint() &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!typesText)
+        return false;
+    const QString shown = typedInSearchBox(typed);
+    if (shown == typed)
+        return false;
+    box->insert(shown);
+    return true;
+}
+
+// A right click shows the frame's File menu and leaves the chosen row as it
+// is; a click on the list while it holds nothing says so.
+bool frmListPatient::lvwSearchPatient_MouseDown(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        if (!CurrentPatient().HospNum.isEmpty() && fileMenu_)
+            fileMenu_->popup(event->globalPosition().toPoint());
+        return true;
+    }
+    if (event->button() == Qt::LeftButton && !lvwSearchPatient->isEnabled()) {
+        showMessage(QStringLiteral("No records found!\nSorry you can't proceed!"), QMessageBox::Ok,
+                    QMessageBox::Information);
+        return true;
+    }
+    return false;
+}
+
+void frmListPatient::imgSplitter_MouseDown()
+{
+    const QRect bar = imgSplitter->geometry();
+    picSplitter->setGeometry(bar.left(), bar.top(), std::max(1, bar.width() / 2),
+                             std::max(0, bar.height() - twipsToPixelsY(20, this)));
+    picSplitter->show();
+    picSplitter->raise();
+    SplitterMoving = true;
+}
+
+void frmListPatient::imgSplitter_MouseMove(int pointerX)
+{
+    if (!SplitterMoving)
+        return;
+    const int left = boundedSplitterDrag(pixelsToTwipsX(width(), this),
+                                         pixelsToTwipsX(imgSplitter->x(), this) + pixelsToTwipsX(pointerX, this));
+    picSplitter->move(twipsToPixelsX(left, this), picSplitter->y());
+}
+
+void frmListPatient::imgSplitter_MouseUp()
+{
+    if (!SplitterMoving)
+        return;
+    SizeControls(pixelsToTwipsX(picSplitter->x(), this));
+    picSplitter->hide();
+    SplitterMoving = false;
+}
+
+bool frmListPatient::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (auto *box = qobject_cast<QLineEdit *>(watched); box && type == QEvent::KeyPress)
+        return searchBox_KeyPress(box, static_cast<QKeyEvent *>(event));
+    if (watched == lvwSearchPatient && type == QEvent::FocusIn)
+        SelectCurrentPatient();
+    if (watched == lvwSearchPatient->viewport() && type == QEvent::MouseButtonPress)
+        return lvwSearchPatient_MouseDown(static_cast<QMouseEvent *>(event));
+    if (watched == lvwSearchPatient->viewport() && type == QEvent::MouseButtonDblClick)
+        return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;  // as a right press: no new row
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                       type == QEvent::MouseButtonRelease;
+    if (watched == imgSplitter && mouse) {
+        const auto *pointer = static_cast<QMouseEvent *>(event);
+        if (type == QEvent::MouseMove)
+            imgSplitter_MouseMove(pointer->position().toPoint().x());
+        else if (pointer->button() == Qt::LeftButton && type == QEvent::MouseButtonPress)
+            imgSplitter_MouseDown();
+        else if (pointer->button() == Qt::LeftButton)
+            imgSplitter_MouseUp();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace pwo

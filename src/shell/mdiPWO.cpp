@@ -7,6 +7,7 @@
 #include "modMain.h"
 #include "patients/CurrentPatient.h"
 #include "patients/frmListPatient.h"
+#include "reports/ReportCatalogue.h"
 
 #include "data/Connection.h"
 
@@ -145,6 +146,7 @@ void mdiPWO::wireMenus()
     QAction *intake = menuItem(QStringLiteral("mnuIntakeSheet"));
     intake->setEnabled(true);
     connect(intake, &QAction::triggered, this, guardedSlot(this, &mdiPWO::mnuIntakeSheet_Click));
+    wireReportMenu([this](const QString &name) { return menuItem(name); });
 }
 
 void mdiPWO::startTimers()
@@ -225,6 +227,7 @@ frmListPatient &mdiPWO::patientList()
 {
     if (!patientList_) {
         patientList_ = new frmListPatient;
+        patientList_->attachFrame(menus_.mnuFile, menuItem(QStringLiteral("mnuViewPatientDatasheet")));
         QMdiSubWindow *child = mdiArea_->addSubWindow(patientList_);
         child->setAttribute(Qt::WA_DeleteOnClose);
         child->hide();

@@ -10,6 +10,7 @@ namespace pwo {
 
 class Connection;
 class clsPatientSearch;
+class Report;
 
 // The process-wide state of a logged-in session; start-up fills it.
 struct Globals {
@@ -24,6 +25,8 @@ struct Globals {
     std::shared_ptr<clsPatientSearch> PatientSearch;
     std::unique_ptr<BillingConnectionComponent> BillingConnection;
     std::unique_ptr<BillingStatementComponent> BillingStatement;
+    // The report of the last OpenReport; emptied when a viewer closes.
+    std::shared_ptr<Report> CurrentReport;
 
     QString ReportFolder;
     QString Company;

@@ -2,6 +2,8 @@
 
 #include "hospital/dbserver/DatabaseSet.h"
 #include "hospital/dbserver/demo/CodeTables.h"
+#include "hospital/dbserver/demo/DemoAssessments.h"
+#include "hospital/dbserver/demo/DemoClassifications.h"
 #include "hospital/dbserver/demo/DemoPatients.h"
 #include "hospital/dbserver/demo/DemoReferrals.h"
 #include "hospital/dbserver/demo/DemoStaff.h"
@@ -79,6 +81,8 @@ DemoCounts fillDemoHospital(const QString &dir, int patients, QDate today)
     counts.erVisits = stays.erVisits;
     counts.inEmergencyRoom = stays.inEmergencyRoom;
     counts.referrals = demo::writeReferrals(db.get());
+    demo::writeClassifications(db.get());
+    demo::writeAssessments(db.get(), today);
     transaction.commit();
     return counts;
 }

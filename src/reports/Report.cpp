@@ -1,0 +1,95 @@
+#include "Report.h"
+
+#include "DefinitionError.h"
+#include "DefinitionParser.h"
+#include "ReportLayout.h"
+#include "ReportRows.h"
+
+#include "data/DatabaseError.h"
+
+namespace pwo {
+
+using namespace reports;
+
+std::shared_ptr<Report> Report::open(const QString &path)
+{
+    return std::make_shared<Report>(loadDefinition(path));
+}
+
+Report::Report(ReportDefinition definition)
+    : definition_(std::move(definition)), logOns_(definition_.subreports.size() + 1)
+{
+    values_.emplace_back(definition_.report.parameters.size());
+    for (const ReportPart &part : definition_.subreports)
+        values_.emplace_back(part.parameters.size());
+}
+
+size_t Report::partIndex(const QString &subreport) const
+{
+    if (subreport.isEmpty())
+        return 0;
+    for (size_t i = 0; i < definition_.subreports.size(); ++i)
+        if (definition_.subreports[i].name.compare(subreport, Qt::CaseInsensitive) == 0)
+            return i + 1;
+    throw DefinitionError(definition_.fileName, 0, QStringLiteral("the file has no subreport \"%1\"").arg(subreport));
+}
+
+void Report::setLogOnInfo(const QString &subreport, const QString &server, const QString &database,
+                          const QString &user, const QString &)
+{
+    logOns_[partIndex(subreport)] = {server, database, user, true};
+}
+
+ReportLogOn Report::logOnInfo(const QString &subreport) const
+{
+    return logOns_[partIndex(subreport)];
+}
+
+void Report::setParameterValues(const QString &subreport, const ReportParameters &values)
+{
+    const size_t index = partIndex(subreport);
+    const ReportPart &part = index == 0 ? definition_.report : definition_.subreports[index - 1];
+    ParameterValues assigned(part.parameters.size());
+    for (size_t i = 0; i < part.parameters.size() && i < values.size(); ++i)
+        assigned[i] = values[i];
+    values_[index] = std::move(assigned);
+}
+
+const ParameterValues &Report::parameterValues(const QString &subreport) const
+{
+    return values_[partIndex(subreport)];
+}
+
+LaidOutReport Report::render(Connection &connection, const QString &user, const QDateTime &printedAt) const
+{
+    const size_t partCount = definition_.subreports.size() + 1;
+    std::vector<ReportRows> rows(partCount);
+    std::vector<PartInput> inputs;
+    for (size_t i = 0; i < partCount; ++i) {
+        const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
+        PartInput input{&part, &values_[i], nullptr};
+        if (!part.query.isEmpty()) {
+            QString statement;
+            try {
+                statement = bindQuery(part, values_[i]);
+            } catch (const LineError &error) {
+                throw DefinitionError(definition_.fileName, error.line(), error.reason());
+            }
+            try {
+                rows[i] = fetchRows(connection, statement);
+            } catch (const DatabaseError &error) {
+                throw DefinitionError(definition_.fileName, part.queryLine,
+                                      QStringLiteral("the server refused the query: %1").arg(error.description()));
+            }
+            input.rows = &rows[i];
+        }
+        inputs.push_back(input);
+    }
+    try {
+        return layOutReport(definition_, inputs, {titleText_, user, printedAt});
+    } catch (const LineError &error) {
+        throw DefinitionError(definition_.fileName, error.line(), error.reason());
+    }
+}
+
+} // namespace pwo

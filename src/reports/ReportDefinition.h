@@ -1,0 +1,105 @@
+#pragma once
+
+#include "TextTemplate.h"
+#include "ValueFormat.h"
+
+#include <QPageSize>
+#include <QString>
+
+#include <vector>
+
+namespace pwo::reports {
+
+// One report-definition file as read: the report itself and its named
+// subreports, each a "part" with its own parameters, query and layout.
+// Line numbers are kept so that a fault found while running names its line.
+
+enum class ParameterType { Text, Date, Number };
+
+struct ParameterField {
+    QString name;
+    ParameterType type = ParameterType::Text;
+    int line = 0;
+};
+
+struct TextStyle {
+    double size = 9;  // points
+    bool bold = false;
+    bool italic = false;
+};
+
+// A line of free text: report and page headers and footers, group headings.
+struct TextLine {
+    TextTemplate text;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    TextStyle style;
+    bool sameLine = false;       // printed on the line above, in its own alignment
+    QString conditionName;       // printed only when this value ...
+    QString conditionValue;      // ... equals this text; no name: always
+    int line = 0;
+};
+
+enum class TotalKind { None, Sum, Count };
+
+// The column field that numbers the rows instead of showing a field.
+inline const QString rowNumberField = QStringLiteral("rownumber");
+
+struct Column {
+    QString field;  // a column of the query's result, or rowNumberField
+    bool isRowNumber() const { return field.compare(rowNumberField, Qt::CaseInsensitive) == 0; }
+    QString heading;
+    double width = 0;  // millimetres
+    Qt::Alignment alignment = Qt::AlignLeft;
+    ValueFormat format;
+    TotalKind total = TotalKind::None;
+    int line = 0;
+};
+
+struct Group {
+    QString field;
+    std::vector<TextLine> header;  // default: the field's value in bold
+    TextTemplate footer;           // label of the subtotal row
+    int line = 0;
+};
+
+struct ReportPart {
+    QString name;   // empty for the report itself
+    QString title;  // printed above a subreport's rows
+    bool newPage = false;
+    std::vector<ParameterField> parameters;
+    QString query;  // empty: the part has no rows of its own
+    int queryLine = 0;
+    std::vector<TextLine> header;
+    std::vector<Column> columns;
+    std::vector<Group> groups;
+    TextTemplate totalLabel;
+    std::vector<TextLine> footer;
+    double fontSize = 9;
+    int line = 0;
+
+    bool hasTotals() const;
+    int parameterIndex(const QString &name) const;  // -1 when there is none
+};
+
+struct ReportDefinition {
+    QString fileName;
+    QPageSize::PageSizeId paper = QPageSize::Letter;
+    bool landscape = false;
+    double marginMm = 12;
+    ReportPart report;
+    std::vector<ReportPart> subreports;  // in file order, printed in that order
+    std::vector<TextLine> pageHeader;
+    std::vector<TextLine> pageFooter;
+
+    // The subreport of that name (case-insensitive), or null.
+    const ReportPart *subreport(const QString &name) const;
+    // The printable width in millimetres.
+    double bodyWidthMm() const;
+};
+
+// Values every text may show besides parameters and fields.
+inline const QStringList specialNames{QStringLiteral("company"), QStringLiteral("page"), QStringLiteral("pages"),
+                                      QStringLiteral("printdate"), QStringLiteral("printtime"),
+                                      QStringLiteral("user")};
+
+} // namespace pwo::reports

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/Value.h"
+
+#include <QString>
+
+namespace pwo::reports {
+
+// How a value is printed. A format is either a number pattern made of
+// "#", "0", "," and "." ("#,##0.00": thousands separated, two decimals) or a
+// date pattern ("MM/dd/yyyy hh:mm AP"). No format prints the value's text.
+class ValueFormat {
+public:
+    ValueFormat() = default;
+    // Throws LineError for a pattern that is neither.
+    static ValueFormat parse(const QString &pattern, int line);
+
+    QString apply(const Value &value) const;
+    bool isNumber() const { return kind_ == Kind::Number; }
+    bool isEmpty() const { return kind_ == Kind::None; }
+
+private:
+    enum class Kind { None, Number, Date };
+    Kind kind_ = Kind::None;
+    int decimals_ = 0;
+    bool thousands_ = false;
+    QString datePattern_;
+};
+
+} // namespace pwo::reports
