@@ -32,34 +32,7 @@ QString ReportFolder::write(const QString &fileName, const QString &text) const
     return pwo::reportFilePath(QStringLiteral("\\") + fileName);
 }
 
-void whenModalShown(const QString &windowName, std::function<void(QWidget &window)> action)
-{
-    auto *poll = new QTimer(qApp);
-    poll->setInterval(5);
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, waited, windowName, action = std::move(action)] {
-        QWidget *window = QApplication::activeModalWidget();
-        if (!window || window->objectName() != windowName) {
-            if ((*waited += 5) > 5000) {
-                ADD_FAILURE() << qPrintable(windowName) << " never showed";
-                poll->stop();
-                poll->deleteLater();
-            }
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        action(*window);
-    });
-    poll->start();
-}
 
-void clickButton(QWidget &window, const QString &buttonName)
-{
-    auto *button = window.findChild<QAbstractButton *>(buttonName);
-    ASSERT_NE(button, nullptr) << qPrintable(buttonName);
-    button->click();
-}
 
 QList<QWidget *> openViewers()
 {

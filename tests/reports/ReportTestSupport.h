@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ModalWindows.h"
+
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -21,10 +23,6 @@ private:
     QString previous_;
 };
 
-// Runs `action` on the modal window with that object name once it shows
-// (the window that the code under test is about to exec).
-void whenModalShown(const QString &windowName, std::function<void(QWidget &window)> action);
-void clickButton(QWidget &window, const QString &buttonName);
 
 // The visible viewer windows, oldest first.
 QList<QWidget *> openViewers();

@@ -28,11 +28,11 @@ void trigger(ProgramUnderTest &program, const char *item)
 // Sets the dialog's pickers (those it has) and presses "&Enter".
 void enterDates(const QString &dialog, const QDate &start, const QDate &end = {})
 {
-    whenModalShown(dialog, [start, end](QWidget &window) {
+    whenShown(dialog, [start, end](QWidget &window) {
         window.findChild<QDateEdit *>(QStringLiteral("dtStart"))->setDate(start);
         if (auto *dtEnd = window.findChild<QDateEdit *>(QStringLiteral("dtEnd")); dtEnd && end.isValid())
             dtEnd->setDate(end);
-        clickButton(window, QStringLiteral("cmdEnter"));
+        click(window, QStringLiteral("cmdEnter"));
     });
 }
 
@@ -78,9 +78,9 @@ TEST(ReportMenu, ACancelledDialogSendsNothingAndOpensNoViewer)
                                        std::pair{"mnuRptDailyERDischarges", "frmReportDate"},
                                        std::pair{"mnuRptMonthlyPerformance", "frmReportDate2"}}) {
         auto sentBefore = std::make_shared<qsizetype>(-1);
-        whenModalShown(QString::fromLatin1(dialog), [&program, sentBefore](QWidget &window) {
+        whenShown(QString::fromLatin1(dialog), [&program, sentBefore](QWidget &window) {
             *sentBefore = program.statementTexts().size();
-            clickButton(window, QStringLiteral("cmdClose"));
+            click(window, QStringLiteral("cmdClose"));
         });
         trigger(program, item);
         EXPECT_EQ(program.statementTexts().size(), *sentBefore) << item;
@@ -156,11 +156,11 @@ TEST(ReportMenu, MonthlyPerformanceTwiceWithoutASearchPassesTheFirstWorker)
     const QString s = start.toString(QStringLiteral("MM/dd/yyyy")), e = end.toString(QStringLiteral("MM/dd/yyyy"));
     for (int run = 0; run < 2; ++run) {
         auto workerRowShown = std::make_shared<bool>(false);
-        whenModalShown(QStringLiteral("frmReportDate2"), [start, end, workerRowShown](QWidget &window) {
+        whenShown(QStringLiteral("frmReportDate2"), [start, end, workerRowShown](QWidget &window) {
             *workerRowShown = window.findChild<QWidget *>(QStringLiteral("txtPWOW"))->isVisible();
             window.findChild<QDateEdit *>(QStringLiteral("dtStart"))->setDate(start);
             window.findChild<QDateEdit *>(QStringLiteral("dtEnd"))->setDate(end);
-            clickButton(window, QStringLiteral("cmdEnter"));
+            click(window, QStringLiteral("cmdEnter"));
         });
         trigger(program, "mnuRptMonthlyPerformance");
         EXPECT_TRUE(*workerRowShown);
@@ -193,10 +193,10 @@ TEST(ReportMenu, TheMonthlyReportsPdfHoldsTheWorkersFigures)
         "  'S06|', '1|1|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|', 1234.5, '2025-02-10 00:00:00', '2025-02-10 09:00:00' "
         "  FROM (SELECT HospNum, row_number() OVER (ORDER BY HospNum) AS rowid FROM PATIENT_DATA.tbMaster LIMIT 3)"));
     ReportDate2().WorkerCode = QStringLiteral("10005");
-    whenModalShown(QStringLiteral("frmReportDate2"), [](QWidget &window) {
+    whenShown(QStringLiteral("frmReportDate2"), [](QWidget &window) {
         window.findChild<QDateEdit *>(QStringLiteral("dtStart"))->setDate(QDate(2025, 2, 1));
         window.findChild<QDateEdit *>(QStringLiteral("dtEnd"))->setDate(QDate(2025, 2, 28));
-        clickButton(window, QStringLiteral("cmdEnter"));
+        click(window, QStringLiteral("cmdEnter"));
     });
     trigger(program, "mnuRptMonthlyPerformance");
     frmReportViewer *viewer = onlyViewer();

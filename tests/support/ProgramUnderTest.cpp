@@ -4,6 +4,8 @@
 #include "hospital/dbserver/StandInProvider.h"
 
 #include "patients/CurrentPatient.h"
+#include "patients/frmEmployeeListing.h"
+#include "reports/dialogs/ReportDialogs.h"
 #include "shell/ProgramLifetime.h"
 #include "shell/mdiPWO.h"
 #include "shell/modGlobals.h"
@@ -28,7 +30,13 @@ ProgramUnderTest::ProgramUnderTest(const ComponentMaker &makeComponents)
     hospital::dbserver::registerStandInProvider();
     globals() = Globals{};
     globals().Components = components_.get();
+    // What lives as long as the program starts afresh with it.
     CurrentPatient() = CurrentPatientProperties{};
+    EmployeeListing() = frmEmployeeListing{};
+    ReportDate() = frmReportDate{};
+    ReportDateRange() = frmReportDateRange{};
+    ReportDate2() = frmReportDate2{};
+    ReportDateCategory() = frmReportDateCategory{};
     Prompter::install(&prompter_);
     ProgramLifetime::instance().setEndAction([this] { ended_ = true; });
     StatementTrace::instance().clear();
