@@ -18,19 +18,6 @@ double lineHeight(const TextStyle &style)
     return style.size * lineFactor;
 }
 
-std::optional<double> numberOf(const Value &value)
-{
-    if (value.isNumber())
-        return value.toNumber();
-    if (value.isText()) {
-        bool ok = false;
-        const double n = value.text().trimmed().toDouble(&ok);
-        if (ok)
-            return n;
-    }
-    return std::nullopt;
-}
-
 std::vector<TextLine> standardPageFooter(double size)
 {
     const auto line = [size](const QString &text, Qt::Alignment alignment, bool same) {

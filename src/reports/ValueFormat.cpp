@@ -12,6 +12,8 @@ namespace {
 const QRegularExpression numberPattern(QStringLiteral("^[#0,]*0(\\.0+)?$|^[#,]+$"));
 const QRegularExpression dateLetters(QStringLiteral("[dMyhHmsA]"));
 
+} // namespace
+
 std::optional<double> numberOf(const Value &value)
 {
     if (value.isNumber())
@@ -24,8 +26,6 @@ std::optional<double> numberOf(const Value &value)
     }
     return std::nullopt;
 }
-
-} // namespace
 
 ValueFormat ValueFormat::parse(const QString &pattern, int line)
 {

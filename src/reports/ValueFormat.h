@@ -4,7 +4,13 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace pwo::reports {
+
+// The number a report reads from a value: numbers, and text that is one
+// (blanks around it allowed); nothing otherwise.
+std::optional<double> numberOf(const Value &value);
 
 // How a value is printed. A format is either a number pattern made of
 // "#", "0", "," and "." ("#,##0.00": thousands separated, two decimals) or a
