@@ -6,48 +6,12 @@
 -- telling argument given. The outer WHERE checks all arguments with OR terms,
 -- which no index can serve, so they do not steer the plan. char(65535) ends a
 -- prefix range: under HOSPITAL it sorts after every continuation of a prefix.
-WITH admissionByStay AS NOT MATERIALIZED (
-         SELECT a.IdNum AS IDNUM, a.HospNum AS HospNum, a.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, a.RoomID AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, a.DcrDate AS dcrdate, NULL AS ERNum
-           FROM PATIENT_DATA.tbPatient2 a
-           JOIN PATIENT_DATA.tbMaster m ON m.HospNum = a.HospNum
-          WHERE a.DcrDate IS NULL AND a.PatientClass = 'S'),
-     admissionByPatient AS NOT MATERIALIZED (
-         SELECT a.IdNum AS IDNUM, a.HospNum AS HospNum, a.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, a.RoomID AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, a.DcrDate AS dcrdate, NULL AS ERNum
-           FROM PATIENT_DATA.tbMaster m
-          CROSS JOIN PATIENT_DATA.tbPatient2 a ON a.HospNum = m.HospNum
-          WHERE a.DcrDate IS NULL AND a.PatientClass = 'S'),
-     visitByStay AS NOT MATERIALIZED (
-         SELECT o.IdNum AS IDNUM, o.HospNum AS HospNum, o.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, NULL AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, NULL AS dcrdate, NULL AS ERNum
-           FROM PATIENT_DATA.tbOutPatient o
-           JOIN PATIENT_DATA.tbMaster m ON m.HospNum = o.HospNum
-          WHERE o.PatientType = 'S'),
-     visitByPatient AS NOT MATERIALIZED (
-         SELECT o.IdNum AS IDNUM, o.HospNum AS HospNum, o.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, NULL AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, NULL AS dcrdate, NULL AS ERNum
-           FROM PATIENT_DATA.tbMaster m
-          CROSS JOIN PATIENT_DATA.tbOutPatient o ON o.HospNum = m.HospNum
-          WHERE o.PatientType = 'S'),
-     erVisitByStay AS NOT MATERIALIZED (
-         SELECT e.IdNum AS IDNUM, e.HospNum AS HospNum, e.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, NULL AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, e.DischargeDate AS dcrdate, e.IdNum AS ERNum
-           FROM PATIENT_DATA.tbERMaster e
-           JOIN PATIENT_DATA.tbMaster m ON m.HospNum = e.HospNum
-          WHERE e.PatientClassification = 'S'),
-     erVisitByPatient AS NOT MATERIALIZED (
-         SELECT e.IdNum AS IDNUM, e.HospNum AS HospNum, e.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, NULL AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, e.DischargeDate AS dcrdate, e.IdNum AS ERNum
-           FROM PATIENT_DATA.tbMaster m
-          CROSS JOIN PATIENT_DATA.tbERMaster e ON e.HospNum = m.HospNum
-          WHERE e.PatientClassification = 'S')
+WITH admissionByStay AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListAdmissionByStay WHERE Class = 'S'),
+     admissionByPatient AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListAdmissionByPatient WHERE Class = 'S'),
+     visitByStay AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListVisitByStay WHERE Class = 'S'),
+     visitByPatient AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListVisitByPatient WHERE Class = 'S'),
+     erVisitByStay AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListERVisitByStay WHERE Class = 'S'),
+     erVisitByPatient AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListERVisitByPatient WHERE Class = 'S')
 SELECT IDNUM, HospNum, AdmDate, LastName, FirstName, MiddleName, RoomID, PWO,
        substr(ifnull(', ' || HouseStreet, '') || ifnull(', ' || Barangay, '') || ifnull(', ' || Municipality, '')
               || ifnull(', ' || Province, ''), 3) AS Address,

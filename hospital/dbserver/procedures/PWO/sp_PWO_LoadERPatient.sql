@@ -6,18 +6,8 @@
 -- telling argument given. The outer WHERE checks all arguments with OR terms,
 -- which no index can serve, so they do not steer the plan. char(65535) ends a
 -- prefix range: under HOSPITAL it sorts after every continuation of a prefix.
-WITH erVisitByStay AS NOT MATERIALIZED (
-         SELECT e.IdNum AS IDNUM, e.HospNum AS HospNum, e.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, NULL AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, e.DischargeDate AS dcrdate, e.IdNum AS ERNum
-           FROM PATIENT_DATA.tbERMaster e
-           JOIN PATIENT_DATA.tbMaster m ON m.HospNum = e.HospNum),
-     erVisitByPatient AS NOT MATERIALIZED (
-         SELECT e.IdNum AS IDNUM, e.HospNum AS HospNum, e.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, NULL AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, e.DischargeDate AS dcrdate, e.IdNum AS ERNum
-           FROM PATIENT_DATA.tbMaster m
-          CROSS JOIN PATIENT_DATA.tbERMaster e ON e.HospNum = m.HospNum)
+WITH erVisitByStay AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListERVisitByStay),
+     erVisitByPatient AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListERVisitByPatient)
 SELECT IDNUM, HospNum, AdmDate, LastName, FirstName, MiddleName, RoomID, PWO,
        substr(ifnull(', ' || HouseStreet, '') || ifnull(', ' || Barangay, '') || ifnull(', ' || Municipality, '')
               || ifnull(', ' || Province, ''), 3) AS Address,

@@ -6,20 +6,8 @@
 -- telling argument given. The outer WHERE checks all arguments with OR terms,
 -- which no index can serve, so they do not steer the plan. char(65535) ends a
 -- prefix range: under HOSPITAL it sorts after every continuation of a prefix.
-WITH admissionByStay AS NOT MATERIALIZED (
-         SELECT a.IdNum AS IDNUM, a.HospNum AS HospNum, a.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, a.RoomID AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, a.DcrDate AS dcrdate, NULL AS ERNum
-           FROM PATIENT_DATA.tbPatient2 a
-           JOIN PATIENT_DATA.tbMaster m ON m.HospNum = a.HospNum
-          WHERE a.DcrDate IS NULL),
-     admissionByPatient AS NOT MATERIALIZED (
-         SELECT a.IdNum AS IDNUM, a.HospNum AS HospNum, a.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, a.RoomID AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, a.DcrDate AS dcrdate, NULL AS ERNum
-           FROM PATIENT_DATA.tbMaster m
-          CROSS JOIN PATIENT_DATA.tbPatient2 a ON a.HospNum = m.HospNum
-          WHERE a.DcrDate IS NULL)
+WITH admissionByStay AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListAdmissionByStay),
+     admissionByPatient AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListAdmissionByPatient)
 SELECT IDNUM, HospNum, AdmDate, LastName, FirstName, MiddleName, RoomID, PWO,
        substr(ifnull(', ' || HouseStreet, '') || ifnull(', ' || Barangay, '') || ifnull(', ' || Municipality, '')
               || ifnull(', ' || Province, ''), 3) AS Address,

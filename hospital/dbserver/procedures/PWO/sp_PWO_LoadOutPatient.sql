@@ -6,18 +6,8 @@
 -- telling argument given. The outer WHERE checks all arguments with OR terms,
 -- which no index can serve, so they do not steer the plan. char(65535) ends a
 -- prefix range: under HOSPITAL it sorts after every continuation of a prefix.
-WITH visitByStay AS NOT MATERIALIZED (
-         SELECT o.IdNum AS IDNUM, o.HospNum AS HospNum, o.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, NULL AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, NULL AS dcrdate, NULL AS ERNum
-           FROM PATIENT_DATA.tbOutPatient o
-           JOIN PATIENT_DATA.tbMaster m ON m.HospNum = o.HospNum),
-     visitByPatient AS NOT MATERIALIZED (
-         SELECT o.IdNum AS IDNUM, o.HospNum AS HospNum, o.AdmDate AS AdmDate, m.LastName AS LastName,
-                m.FirstName AS FirstName, m.MiddleName AS MiddleName, NULL AS RoomID, m.PWONum AS PWO,
-                m.HouseStreet, m.Barangay, m.Municipality, m.Province, NULL AS dcrdate, NULL AS ERNum
-           FROM PATIENT_DATA.tbMaster m
-          CROSS JOIN PATIENT_DATA.tbOutPatient o ON o.HospNum = m.HospNum)
+WITH visitByStay AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListVisitByStay),
+     visitByPatient AS NOT MATERIALIZED (SELECT * FROM PATIENT_DATA.vwListVisitByPatient)
 SELECT IDNUM, HospNum, AdmDate, LastName, FirstName, MiddleName, RoomID, PWO,
        substr(ifnull(', ' || HouseStreet, '') || ifnull(', ' || Barangay, '') || ifnull(', ' || Municipality, '')
               || ifnull(', ' || Province, ''), 3) AS Address,
