@@ -13,7 +13,7 @@
 #include "data/Connection.h"
 #include "data/Recordset.h"
 #include "patients/frmListPatient.h"
-#include "shell/modGlobals.h"
+#include "core/modGlobals.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

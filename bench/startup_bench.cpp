@@ -7,10 +7,10 @@
 #include "hospital/dbserver/StandInProvider.h"
 #include "hospital/dbserver/demo/DemoHospital.h"
 
-#include "shell/ProgramLifetime.h"
-#include "shell/mdiPWO.h"
-#include "shell/modGlobals.h"
-#include "shell/modMain.h"
+#include "frame/ProgramLifetime.h"
+#include "frame/mdiPWO.h"
+#include "core/modGlobals.h"
+#include "frame/modMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SiblingComponents.h"
+#include "core/SiblingComponents.h"
 
 namespace hospital::components {
 

@@ -5,10 +5,10 @@
 #include "hospital/components/HospitalComponents.h"
 #include "hospital/dbserver/StandInProvider.h"
 
-#include "shell/ErrorPolicy.h"
-#include "shell/ProgramLifetime.h"
-#include "shell/modGlobals.h"
-#include "shell/modMain.h"
+#include "core/ErrorPolicy.h"
+#include "frame/ProgramLifetime.h"
+#include "core/modGlobals.h"
+#include "frame/modMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -13,8 +13,7 @@ const QString schemeQuery = QStringLiteral(
 std::vector<ClassificationEntry> readClasses(Connection &connection, const QString &statement)
 {
     Recordset classes;
-    classes.setCursorLocation(adUseClient);
-    classes.Open(statement, connection, 2, adLockReadOnly, -1);
+    classes.OpenReadOnly(statement, connection);
     std::vector<ClassificationEntry> entries;
     while (!classes.Eof()) {
         entries.push_back({classes.Fields(QStringLiteral("Code")).Value().text(),
@@ -40,10 +39,9 @@ std::vector<ClassificationEntry> classificationsInServerOrder(Connection &connec
 DiscountFractions discountFractions(Connection &connection, const QString &classificationCode)
 {
     Recordset rates;
-    rates.setCursorLocation(adUseClient);
-    rates.Open(QStringLiteral("SELECT * FROM PWO..tbPWOClassification where Type = ") +
-                   sql::quoted(classificationCode),
-               connection, 2, adLockReadOnly, -1);
+    rates.OpenReadOnly(
+        QStringLiteral("SELECT * FROM PWO..tbPWOClassification where Type = ") + sql::quoted(classificationCode),
+        connection);
     DiscountFractions fractions;
     if (!rates.Eof()) {
         const auto fraction = [&rates](const char *column) {

@@ -66,6 +66,12 @@ void Recordset::Open(const QString &text, Connection &connection, int cursorType
     open_ = true;
 }
 
+void Recordset::OpenReadOnly(const QString &text, Connection &connection)
+{
+    setCursorLocation(adUseClient);
+    Open(text, connection, adOpenDynamic, adLockReadOnly, -1);
+}
+
 void Recordset::Close()
 {
     requireOpen();

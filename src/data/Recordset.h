@@ -13,6 +13,11 @@
 
 namespace pwo {
 
+constexpr int adOpenForwardOnly = 0;
+constexpr int adOpenKeyset = 1;
+constexpr int adOpenDynamic = 2;
+constexpr int adOpenStatic = 3;
+
 constexpr int adLockReadOnly = 1;
 constexpr int adLockPessimistic = 2;
 constexpr int adLockOptimistic = 3;
@@ -44,6 +49,9 @@ public:
 
     void Open(const QString &text, Connection &connection, int cursorType = -1, int lockType = adLockReadOnly,
               int options = -1);
+    // The read of nearly every window: a client-side cursor, cursor type 2,
+    // read-only, no options.
+    void OpenReadOnly(const QString &text, Connection &connection);
     void Close();
     int State() const { return open_ ? adStateOpen : adStateClosed; }
 

@@ -9,7 +9,7 @@ QString FindMatchingOpdNumber(Connection &connection, const QString &idNumber)
 {
     Recordset match;
     match.Open(QStringLiteral("BILLING..sp_Billing_Search_Matching_OPDNumber_At_TbPatient ") + sql::quoted(idNumber.trimmed()),
-               connection, 2, adLockOptimistic, -1);
+               connection, adOpenDynamic, adLockOptimistic, -1);
     QString result;
     if (match.RecordCount() > 0)
         result = match.Fields(QStringLiteral("OPDIdnum")).Value().text().trimmed();
@@ -20,8 +20,7 @@ QString FindMatchingOpdNumber(Connection &connection, const QString &idNumber)
 bool CheckCompany(Connection &connection, const QString &idNumber)
 {
     Recordset company;
-    company.Open(QStringLiteral("Billing..sp_Pars_CheckCompany ") + sql::quoted(idNumber), connection, 2,
-                 adLockReadOnly, -1);
+    company.OpenReadOnly(QStringLiteral("Billing..sp_Pars_CheckCompany ") + sql::quoted(idNumber), connection);
     return !company.Eof();
 }
 

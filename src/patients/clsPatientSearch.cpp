@@ -1,8 +1,8 @@
 #include "clsPatientSearch.h"
 
 #include "data/SqlText.h"
-#include "shell/Prompter.h"
-#include "shell/modGlobals.h"
+#include "core/Prompter.h"
+#include "core/modGlobals.h"
 
 namespace pwo {
 
@@ -44,9 +44,8 @@ bool clsPatientSearch::ValidateAdmission(const QString &admissionNumber, const Q
         return false;
     if (lookup_.State() > adStateClosed)
         lookup_.Close();
-    lookup_.setCursorLocation(adUseClient);
-    lookup_.Open(QStringLiteral("Patient_Data..sp_Adm_LoadInPatient ") + sql::quoted(trimmed) + QStringLiteral(",''"),
-                 *globals().Connection, 2, adLockReadOnly, -1);
+    lookup_.OpenReadOnly(QStringLiteral("Patient_Data..sp_Adm_LoadInPatient ") + sql::quoted(trimmed) + QStringLiteral(",''"),
+                 *globals().Connection);
     if (lookup_.Bof() && lookup_.Eof()) {
         lookup_.Close();
         return false;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Recordset.h"
-#include "shell/SiblingComponents.h"
+#include "core/SiblingComponents.h"
 
 #include <memory>
 

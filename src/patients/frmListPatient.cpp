@@ -1,20 +1,18 @@
 #include "frmListPatient.h"
 
-#include "CurrentPatient.h"
-#include "LinkLabel.h"
 #include "ListSplitterLayout.h"
 #include "PatientListColumns.h"
 #include "PatientListModel.h"
-#include "SortIcons.h"
 
 #include "data/Recordset.h"
 #include "data/SqlText.h"
-#include "shell/ErrorPolicy.h"
-#include "shell/Prompter.h"
-#include "shell/Twips.h"
-#include "shell/modGlobals.h"
+#include "core/ErrorPolicy.h"
+#include "core/ProgramState.h"
+#include "core/Prompter.h"
+#include "core/Twips.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/SortIcons.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -22,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -52,13 +49,6 @@ QString listStatement(const QString &procedure, const QStringList &arguments)
            sql::quotedList(arguments.mid(1));
 }
 
-bool isNumeric(const QString &text)
-{
-    bool ok = false;
-    text.trimmed().toDouble(&ok);
-    return ok;
-}
-
 // What a typed character becomes in the search boxes.
 QString typedInSearchBox(const QString &typed)
 {
@@ -69,39 +59,73 @@ QString typedInSearchBox(const QString &typed)
 // as it was.
 void keepingCurrentPatientOnFailure(const std::function<void()> &command)
 {
-    const CurrentPatientProperties before = CurrentPatient();
+    const CurrentPatientProperties::Values before = CurrentPatient().values();
     try {
         command();
     } catch (...) {
-        CurrentPatient() = before;
+        CurrentPatient().setValues(before);
         throw;
     }
 }
 
 } // namespace
 
-void frmListPatient::attachFrame(QMenu *fileMenu, QAction *patientDatasheet)
+frmListPatient::frmListPatient(QWidget *parent) : QWidget(parent), model_(new PatientListModel(this))
 {
-    fileMenu_ = fileMenu;
-    patientDatasheet_ = patientDatasheet;
+    ui.setupUi(this, model_);
+    for (QLineEdit *box : {ui.txtLastname, ui.txtHospNum, ui.txtIDNum, ui.txtFirstname, ui.txtMiddleName})
+        box->installEventFilter(this);
+    ui.lvwSearchPatient->installEventFilter(this);
+    ui.lvwSearchPatient->viewport()->installEventFilter(this);
+    ui.imgSplitter->installEventFilter(this);
+    connectHandlers();
+    SizeControls(splitterX_);
+}
+
+frmListPatient::~frmListPatient() = default;
+
+PatientSearchTexts frmListPatient::searchTexts() const
+{
+    return {ui.txtHospNum->text(), ui.txtIDNum->text(), ui.txtLastname->text()};
+}
+
+void frmListPatient::setSearchTexts(const PatientSearchTexts &texts)
+{
+    ui.txtHospNum->setText(texts.hospitalNumber);
+    ui.txtIDNum->setText(texts.admissionNumber);
+    ui.txtLastname->setText(texts.lastName);
+}
+
+void frmListPatient::SizeControls(int x)
+{
+    // The position asked for is kept, so that a window shown small for a
+    // moment gets its splitter back when it grows.
+    splitterX_ = x;
+    ui.placeControls(this, x);
+}
+
+void frmListPatient::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    SizeControls(splitterX_);
 }
 
 void frmListPatient::connectHandlers()
 {
-    connect(cmdSearch, &QPushButton::clicked, this, guardedSlot(this, &frmListPatient::cmdSearch_Click));
-    connect(cmdClose, &QPushButton::clicked, this, guardedSlot(this, &frmListPatient::cmdClose_Click));
-    connect(lblPWO, &LinkLabel::clicked, this, guardedSlot(this, &frmListPatient::lblPWO_Click));
-    for (int i = 0; i < int(optPatientType.size()); ++i)
-        connect(optPatientType[size_t(i)], &QRadioButton::clicked, this, [this, i] { optPatientType_Click(i); });
-    connect(lvwSearchPatient, &QTreeView::clicked, this, &frmListPatient::SelectCurrentPatient);
-    connect(lvwSearchPatient, &QTreeView::doubleClicked, this, &frmListPatient::SelectCurrentPatient);
+    connect(ui.cmdSearch, &QPushButton::clicked, this, guardedSlot(this, &frmListPatient::cmdSearch_Click));
+    connect(ui.cmdClose, &QPushButton::clicked, this, guardedSlot(this, &frmListPatient::cmdClose_Click));
+    connect(ui.lblPWO, &LinkLabel::clicked, this, guardedSlot(this, &frmListPatient::lblPWO_Click));
+    for (int i = 0; i < int(ui.optPatientType.size()); ++i)
+        connect(ui.optPatientType[size_t(i)], &QRadioButton::clicked, this, [this, i] { optPatientType_Click(i); });
+    connect(ui.lvwSearchPatient, &QTreeView::clicked, this, &frmListPatient::SelectCurrentPatient);
+    connect(ui.lvwSearchPatient, &QTreeView::doubleClicked, this, &frmListPatient::SelectCurrentPatient);
     // Moving through the list with the keys chooses too: the highlighted row
     // is always the current patient.
-    connect(lvwSearchPatient->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        if (lvwSearchPatient->hasFocus())
+    connect(ui.lvwSearchPatient->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (ui.lvwSearchPatient->hasFocus())
             SelectCurrentPatient();
     });
-    connect(lvwSearchPatient->header(), &QHeaderView::sectionClicked, this,
+    connect(ui.lvwSearchPatient->header(), &QHeaderView::sectionClicked, this,
             guardedSlot(this, &frmListPatient::lvwSearchPatient_ColumnClick));
 }
 
@@ -119,21 +143,21 @@ void frmListPatient::showEvent(QShowEvent *event)
 void frmListPatient::Form_Load()
 {
     const CurrentPatientProperties &current = CurrentPatient();
-    if (current.IDNUM.isEmpty() && current.HospNum.isEmpty() && current.PatientName.isEmpty()) {
-        pbProgress->hide();
+    if (current.IDNUM().isEmpty() && current.HospNum().isEmpty() && current.PatientName().isEmpty()) {
+        ui.pbProgress->hide();
         return;
     }
-    pbProgress->show();
-    SearchPatients(current.HospNum, QString(), current.IDNUM, QString(), QString());
+    ui.pbProgress->show();
+    SearchPatients(current.HospNum(), QString(), current.IDNUM(), QString(), QString());
 }
 
 void frmListPatient::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    if (lvwSearchPatient->isEnabled())
-        lvwSearchPatient->setFocus();
+    if (ui.lvwSearchPatient->isEnabled())
+        ui.lvwSearchPatient->setFocus();
     else
-        txtLastname->setFocus();
+        ui.txtLastname->setFocus();
 }
 
 void frmListPatient::closeEvent(QCloseEvent *event)
@@ -144,16 +168,16 @@ void frmListPatient::closeEvent(QCloseEvent *event)
 
 int frmListPatient::selectedPatientType() const
 {
-    for (int i = 0; i < int(optPatientType.size()); ++i)
-        if (optPatientType[size_t(i)]->isChecked())
+    for (int i = 0; i < int(ui.optPatientType.size()); ++i)
+        if (ui.optPatientType[size_t(i)]->isChecked())
             return i;
     return 0;
 }
 
-QStringList frmListPatient::searchTexts() const
+QStringList frmListPatient::searchArguments() const
 {
-    return {txtHospNum->text().trimmed(), txtLastname->text().trimmed(), txtIDNum->text().trimmed(),
-            txtFirstname->text().trimmed(), txtMiddleName->text().trimmed()};
+    return {ui.txtHospNum->text().trimmed(), ui.txtLastname->text().trimmed(), ui.txtIDNum->text().trimmed(),
+            ui.txtFirstname->text().trimmed(), ui.txtMiddleName->text().trimmed()};
 }
 
 void frmListPatient::SearchPatients(const QString &hospitalNumber, const QString &lastName,
@@ -182,34 +206,33 @@ void frmListPatient::loadList(const QString &procedure, const QStringList &argum
     QStringList trimmed;
     for (const QString &argument : arguments)
         trimmed << argument.trimmed();
-    const auto hideProgress = qScopeGuard([this] { pbProgress->hide(); });
+    const auto hideProgress = qScopeGuard([this] { ui.pbProgress->hide(); });
     Recordset result;
-    result.setCursorLocation(adUseClient);
-    result.Open(listStatement(procedure, trimmed), connection, 2, adLockReadOnly, -1);
+    result.OpenReadOnly(listStatement(procedure, trimmed), connection);
     // Emptied before any new rows are read, so that two lists are never held at once.
     model_->clear();
-    lvwSearchPatient->setEnabled(false);
+    ui.lvwSearchPatient->setEnabled(false);
     if (result.Eof()) {
         result.Close();
         return;
     }
     const int count = int(result.RecordCount());
-    pbProgress->setRange(0, count);
-    pbProgress->setValue(0);
-    pbProgress->show();
+    ui.pbProgress->setRange(0, count);
+    ui.pbProgress->setValue(0);
+    ui.pbProgress->show();
     // The bar moves a hundredth at a time: moving it for every row would
     // cost more than reading the rows.
     const int step = std::max(1, count / 100);
     TextRows rows = readPatientListRows(result, filledColumns, [this, step, count](int rowsRead) {
         if (rowsRead % step == 0 || rowsRead == count)
-            pbProgress->setValue(rowsRead);
+            ui.pbProgress->setValue(rowsRead);
     });
-    lvwSearchPatient->setEnabled(true);
-    lblRecCount->setText(QStringLiteral("Total No. of Records: ") + QString::number(count));
+    ui.lvwSearchPatient->setEnabled(true);
+    ui.lblRecCount->setText(QStringLiteral("Total No. of Records: ") + QString::number(count));
     model_->setRows(std::move(rows));
-    lvwSearchPatient->setCurrentIndex(model_->index(0, 0));
-    if (lvwSearchPatient->isVisible()) {
-        lvwSearchPatient->setFocus();
+    ui.lvwSearchPatient->setCurrentIndex(model_->index(0, 0));
+    if (ui.lvwSearchPatient->isVisible()) {
+        ui.lvwSearchPatient->setFocus();
         SelectCurrentPatient();
     }
     result.Close();
@@ -218,29 +241,27 @@ void frmListPatient::loadList(const QString &procedure, const QStringList &argum
 // Without a selected row nothing changes.
 void frmListPatient::SelectCurrentPatient()
 {
-    const QModelIndexList selected = lvwSearchPatient->selectionModel()->selectedRows();
+    const QModelIndexList selected = ui.lvwSearchPatient->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return;
     const int row = selected.first().row();
     namespace Column = PatientListColumnIndex;
-    CurrentPatientProperties &current = CurrentPatient();
-    current.IDNUM = model_->text(row, Column::IdNum);
-    current.HospNum = model_->text(row, Column::HospNum);
-    current.PatientName = model_->text(row, Column::LastName) + QStringLiteral(", ") +
-                          model_->text(row, Column::FirstName) + QLatin1Char(' ') +
-                          model_->text(row, Column::MiddleName);
-    current.PWOID = model_->text(row, Column::Pwo);
-    current.ERNum = model_->text(row, Column::ErNum);
-    if (patientDatasheet_)
-        patientDatasheet_->setEnabled(isNumeric(current.IDNUM));
+    CurrentPatientProperties::Values chosen = CurrentPatient().values();
+    chosen.IDNUM = model_->text(row, Column::IdNum);
+    chosen.HospNum = model_->text(row, Column::HospNum);
+    chosen.PatientName = model_->text(row, Column::LastName) + QStringLiteral(", ") +
+                         model_->text(row, Column::FirstName) + QLatin1Char(' ') + model_->text(row, Column::MiddleName);
+    chosen.PWOID = model_->text(row, Column::Pwo);
+    chosen.ERNum = model_->text(row, Column::ErNum);
+    CurrentPatient().setValues(chosen);
 }
 
 void frmListPatient::cmdSearch_Click()
 {
     keepingCurrentPatientOnFailure([this] {
-        CurrentPatient().HospNum.clear();
-        CurrentPatient().IDNUM.clear();
-        const QStringList texts = searchTexts();
+        CurrentPatient().setHospNum({});
+        CurrentPatient().setIDNUM({});
+        const QStringList texts = searchArguments();
         const bool allEmpty = std::all_of(texts.begin(), texts.end(), [](const QString &t) { return t.isEmpty(); });
         if (allEmpty && selectedPatientType() == allPatientsOption) {
             showMessage(QStringLiteral("Please specify a search parameter."), QMessageBox::Ok,
@@ -254,11 +275,11 @@ void frmListPatient::cmdSearch_Click()
 void frmListPatient::searchBox_Enter(QLineEdit *box)
 {
     keepingCurrentPatientOnFailure([this, box] {
-        if (box != txtIDNum)
-            CurrentPatient().IDNUM.clear();
-        if (box != txtHospNum)
-            CurrentPatient().HospNum.clear();
-        const QStringList texts = searchTexts();
+        if (box != ui.txtIDNum)
+            CurrentPatient().setIDNUM({});
+        if (box != ui.txtHospNum)
+            CurrentPatient().setHospNum({});
+        const QStringList texts = searchArguments();
         SearchPatients(texts[0], texts[1], texts[2], texts[3], texts[4]);
     });
 }
@@ -266,9 +287,9 @@ void frmListPatient::searchBox_Enter(QLineEdit *box)
 void frmListPatient::lblPWO_Click()
 {
     keepingCurrentPatientOnFailure([this] {
-        CurrentPatient().HospNum.clear();
-        CurrentPatient().IDNUM.clear();
-        const QStringList texts = searchTexts();
+        CurrentPatient().setHospNum({});
+        CurrentPatient().setIDNUM({});
+        const QStringList texts = searchArguments();
         LoadPwoPatients(texts[0], texts[1], texts[2], texts[3], texts[4]);
         CurrentPatient().setPatientType(QStringLiteral("5"));
     });
@@ -319,11 +340,11 @@ bool frmListPatient::searchBox_KeyPress(QLineEdit *box, QKeyEvent *event)
 bool frmListPatient::lvwSearchPatient_MouseDown(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
-        if (!CurrentPatient().HospNum.isEmpty() && fileMenu_)
-            fileMenu_->popup(event->globalPosition().toPoint());
+        if (!CurrentPatient().HospNum().isEmpty())
+            emit fileMenuRequested(event->globalPosition().toPoint());
         return true;
     }
-    if (event->button() == Qt::LeftButton && !lvwSearchPatient->isEnabled()) {
+    if (event->button() == Qt::LeftButton && !ui.lvwSearchPatient->isEnabled()) {
         showMessage(QStringLiteral("No records found!\nSorry you can't proceed!"), QMessageBox::Ok,
                     QMessageBox::Information);
         return true;
@@ -333,11 +354,11 @@ bool frmListPatient::lvwSearchPatient_MouseDown(QMouseEvent *event)
 
 void frmListPatient::imgSplitter_MouseDown()
 {
-    const QRect bar = imgSplitter->geometry();
-    picSplitter->setGeometry(bar.left(), bar.top(), std::max(1, bar.width() / 2),
+    const QRect bar = ui.imgSplitter->geometry();
+    ui.picSplitter->setGeometry(bar.left(), bar.top(), std::max(1, bar.width() / 2),
                              std::max(0, bar.height() - twipsToPixelsY(20, this)));
-    picSplitter->show();
-    picSplitter->raise();
+    ui.picSplitter->show();
+    ui.picSplitter->raise();
     SplitterMoving = true;
 }
 
@@ -346,16 +367,16 @@ void frmListPatient::imgSplitter_MouseMove(int pointerX)
     if (!SplitterMoving)
         return;
     const int left = boundedSplitterDrag(pixelsToTwipsX(width(), this),
-                                         pixelsToTwipsX(imgSplitter->x(), this) + pixelsToTwipsX(pointerX, this));
-    picSplitter->move(twipsToPixelsX(left, this), picSplitter->y());
+                                         pixelsToTwipsX(ui.imgSplitter->x(), this) + pixelsToTwipsX(pointerX, this));
+    ui.picSplitter->move(twipsToPixelsX(left, this), ui.picSplitter->y());
 }
 
 void frmListPatient::imgSplitter_MouseUp()
 {
     if (!SplitterMoving)
         return;
-    SizeControls(pixelsToTwipsX(picSplitter->x(), this));
-    picSplitter->hide();
+    SizeControls(pixelsToTwipsX(ui.picSplitter->x(), this));
+    ui.picSplitter->hide();
     SplitterMoving = false;
 }
 
@@ -364,15 +385,15 @@ bool frmListPatient::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (auto *box = qobject_cast<QLineEdit *>(watched); box && type == QEvent::KeyPress)
         return searchBox_KeyPress(box, static_cast<QKeyEvent *>(event));
-    if (watched == lvwSearchPatient && type == QEvent::FocusIn)
+    if (watched == ui.lvwSearchPatient && type == QEvent::FocusIn)
         SelectCurrentPatient();
-    if (watched == lvwSearchPatient->viewport() && type == QEvent::MouseButtonPress)
+    if (watched == ui.lvwSearchPatient->viewport() && type == QEvent::MouseButtonPress)
         return lvwSearchPatient_MouseDown(static_cast<QMouseEvent *>(event));
-    if (watched == lvwSearchPatient->viewport() && type == QEvent::MouseButtonDblClick)
+    if (watched == ui.lvwSearchPatient->viewport() && type == QEvent::MouseButtonDblClick)
         return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;  // as a right press: no new row
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
                        type == QEvent::MouseButtonRelease;
-    if (watched == imgSplitter && mouse) {
+    if (watched == ui.imgSplitter && mouse) {
         const auto *pointer = static_cast<QMouseEvent *>(event);
         if (type == QEvent::MouseMove)
             imgSplitter_MouseMove(pointer->position().toPoint().x());

@@ -1,27 +1,28 @@
 #pragma once
 
-#include <QLineEdit>
-#include <QPointer>
+#include "frmListPatientForm.h"
+
+#include <QString>
+#include <QStringList>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 
-class QAction;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QProgressBar;
-class QPushButton;
-class QRadioButton;
-class QTreeView;
+class QKeyEvent;
+class QLineEdit;
+class QMouseEvent;
 
 namespace pwo {
 
 class Connection;
-class LinkLabel;
 class PatientListModel;
+
+// What the frame carries over when it reloads the list.
+struct PatientSearchTexts {
+    QString hospitalNumber;
+    QString admissionNumber;
+    QString lastName;
+};
 
 // The patient list, where a social worker finds a patient and makes him the
 // current patient. A child window of the frame.
@@ -31,17 +32,17 @@ public:
     explicit frmListPatient(QWidget *parent = nullptr);
     ~frmListPatient() override;
 
-    // The frame's File menu, popped up by a right click on the list, and its
-    // "Patient Datasheet" item, enabled only while the chosen patient's
-    // IDNUM is numeric.
-    void attachFrame(QMenu *fileMenu, QAction *patientDatasheet);
+    // The search boxes the frame keeps across a reload, as typed.
+    PatientSearchTexts searchTexts() const;
+    void setSearchTexts(const PatientSearchTexts &texts);
 
     // Lays the window out with the splitter at x (twips).
     void SizeControls(int x);
 
-    QLineEdit *txtHospNum;
-    QLineEdit *txtIDNum;
-    QLineEdit *txtLastname;
+signals:
+    // A right click on the list with a patient chosen: the frame pops up its
+    // File menu there.
+    void fileMenuRequested(const QPoint &globalPosition);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -51,12 +52,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildSearchFrame();
-    void buildPatientTypeFrame();
-    void buildPanel();
-    void buildList();
     void connectHandlers();
-    QRect pixelRect(int left, int top, int width, int height) const;
 
     void Form_Load();
     void SearchPatients(const QString &hospitalNumber, const QString &lastName, const QString &admissionNumber,
@@ -65,7 +61,8 @@ private:
                          const QString &firstName, const QString &middleName);
     void loadList(const QString &procedure, const QStringList &arguments, Connection &connection, int filledColumns);
     void SelectCurrentPatient();
-    QStringList searchTexts() const;
+    // The five search texts trimmed, in the order the list procedures take them.
+    QStringList searchArguments() const;
     int selectedPatientType() const;
 
     void cmdSearch_Click();
@@ -80,29 +77,12 @@ private:
     void imgSplitter_MouseMove(int pointerX);
     void imgSplitter_MouseUp();
 
-    QLineEdit *txtFirstname;
-    QLineEdit *txtMiddleName;
-    std::array<QRadioButton *, 4> optPatientType{};
-    LinkLabel *lblPWO = nullptr;
-    QPushButton *cmdSearch = nullptr;
-    QPushButton *cmdClose = nullptr;
-    QLabel *lblRecCount = nullptr;
-    QProgressBar *pbProgress = nullptr;
-    QTreeView *lvwSearchPatient = nullptr;
-    QFrame *imgSplitter = nullptr;
-    QFrame *picSplitter = nullptr;
-    QGroupBox *fraSearch = nullptr;
-    QGroupBox *fraPatientType = nullptr;
-    QFrame *picPanel = nullptr;
-    QGroupBox *fraList = nullptr;
-
     PatientListModel *model_;
+    frmListPatientForm ui;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
-    int splitterX_;
+    int splitterX_ = initialPatientListSplitterX;
     bool SplitterMoving = false;
     bool loaded_ = false;
-    QPointer<QMenu> fileMenu_;
-    QPointer<QAction> patientDatasheet_;
 };
 
 } // namespace pwo

@@ -1,22 +1,21 @@
-// The window's controls and where they go; what they do is in frmListPatient.cpp.
+#include "frmListPatientForm.h"
 
-#include "frmListPatient.h"
-
-#include "LinkLabel.h"
+#include "widgets/LinkLabel.h"
 #include "ListSplitterLayout.h"
 #include "PatientListColumns.h"
-#include "PatientListModel.h"
 
-#include "shell/Twips.h"
+#include "core/Twips.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTreeView>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -26,7 +25,6 @@ namespace {
 
 // The window's design, in twips.
 constexpr int margin = 60;
-constexpr int initialSplitterX = 4500;
 constexpr int frameCaptionHeight = 360;
 constexpr int labelHeight = 240;
 constexpr int boxHeight = 315;
@@ -41,6 +39,12 @@ constexpr int splitterWidth = 80;
 constexpr int listTopInFrame = 240;
 constexpr int listLeftInFrame = 75;
 
+QRect pixelRect(const QWidget *window, int left, int top, int width, int height)
+{
+    return QRect(twipsToPixelsX(left, window), twipsToPixelsY(top, window), twipsToPixelsX(std::max(0, width), window),
+                 twipsToPixelsY(std::max(0, height), window));
+}
+
 QLineEdit *newSearchBox(const char *name, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
@@ -50,31 +54,24 @@ QLineEdit *newSearchBox(const char *name, QWidget *parent)
 
 } // namespace
 
-frmListPatient::frmListPatient(QWidget *parent)
-    : QWidget(parent),
-      txtHospNum(newSearchBox("txtHospNum", this)),
-      txtIDNum(newSearchBox("txtIDNum", this)),
-      txtLastname(newSearchBox("txtLastname", this)),
-      txtFirstname(newSearchBox("txtFirstname", this)),
-      txtMiddleName(newSearchBox("txtMiddleName", this)),
-      model_(new PatientListModel(this)),
-      splitterX_(initialSplitterX)
+void frmListPatientForm::setupUi(QWidget *window, QAbstractItemModel *patients)
 {
-    setObjectName(QStringLiteral("frmListPatient"));
-    setWindowTitle(QStringLiteral("Patient List"));
-    buildSearchFrame();
-    buildPatientTypeFrame();
-    buildPanel();
-    buildList();
-    connectHandlers();
-    SizeControls(splitterX_);
+    window->setObjectName(QStringLiteral("frmListPatient"));
+    window->setWindowTitle(QStringLiteral("Patient List"));
+    txtHospNum = newSearchBox("txtHospNum", window);
+    txtIDNum = newSearchBox("txtIDNum", window);
+    txtLastname = newSearchBox("txtLastname", window);
+    txtFirstname = newSearchBox("txtFirstname", window);
+    txtMiddleName = newSearchBox("txtMiddleName", window);
+    buildSearchFrame(window);
+    buildPatientTypeFrame(window);
+    buildPanel(window);
+    buildList(window, patients);
 }
 
-frmListPatient::~frmListPatient() = default;
-
-void frmListPatient::buildSearchFrame()
+void frmListPatientForm::buildSearchFrame(QWidget *window)
 {
-    fraSearch = new QGroupBox(QStringLiteral("Search"), this);
+    fraSearch = new QGroupBox(QStringLiteral("Search"), window);
     fraSearch->setObjectName(QStringLiteral("fraSearch"));
     const std::array<std::pair<QLineEdit *, const char *>, 5> rows{{
         {txtLastname, "Enter Lastname:"},
@@ -86,34 +83,33 @@ void frmListPatient::buildSearchFrame()
     int top = frameCaptionHeight;
     for (const auto &[box, caption] : rows) {
         auto *label = new QLabel(QString::fromLatin1(caption), fraSearch);
-        label->setGeometry(pixelRect(searchBoxLeft, top, 2400, labelHeight));
+        label->setGeometry(pixelRect(window, searchBoxLeft, top, 2400, labelHeight));
         label->setBuddy(box);
         box->setParent(fraSearch);
-        box->move(twipsToPixelsX(searchBoxLeft, this), twipsToPixelsY(top + labelHeight, this));
-        box->installEventFilter(this);
+        box->move(twipsToPixelsX(searchBoxLeft, window), twipsToPixelsY(top + labelHeight, window));
         top += searchRowHeight;
     }
     cmdSearch = new QPushButton(QStringLiteral("&Search"), fraSearch);
     cmdSearch->setObjectName(QStringLiteral("cmdSearch"));
 }
 
-void frmListPatient::buildPatientTypeFrame()
+void frmListPatientForm::buildPatientTypeFrame(QWidget *window)
 {
-    fraPatientType = new QGroupBox(QStringLiteral("Patient Type"), this);
+    fraPatientType = new QGroupBox(QStringLiteral("Patient Type"), window);
     fraPatientType->setObjectName(QStringLiteral("fraPatientType"));
     const std::array<const char *, 4> captions{"In Patient", "Out Patient", "All Patients", "ER Patients"};
     for (int i = 0; i < int(captions.size()); ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(captions[size_t(i)]), fraPatientType);
         option->setObjectName(QStringLiteral("optPatientType_%1").arg(i));
-        option->setGeometry(pixelRect(searchBoxLeft, frameCaptionHeight + i * optionHeight, 2400, optionHeight));
+        option->setGeometry(pixelRect(window, searchBoxLeft, frameCaptionHeight + i * optionHeight, 2400, optionHeight));
         optPatientType[size_t(i)] = option;
     }
     optPatientType[0]->setChecked(true);
 }
 
-void frmListPatient::buildPanel()
+void frmListPatientForm::buildPanel(QWidget *window)
 {
-    picPanel = new QFrame(this);
+    picPanel = new QFrame(window);
     picPanel->setObjectName(QStringLiteral("picPanel"));
     picPanel->setAutoFillBackground(true);
     QPalette colours = picPanel->palette();
@@ -123,10 +119,10 @@ void frmListPatient::buildPanel()
 
     lblPWO = new LinkLabel(QStringLiteral("PWO Patients"), picPanel);
     lblPWO->setObjectName(QStringLiteral("lblPWO"));
-    lblPWO->setGeometry(pixelRect(120, 120, 1500, 300));
+    lblPWO->setGeometry(pixelRect(window, 120, 120, 1500, 300));
     cmdClose = new QPushButton(QStringLiteral("&Close"), picPanel);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(pixelRect(120, 540, buttonWidth, buttonHeight));
+    cmdClose->setGeometry(pixelRect(window, 120, 540, buttonWidth, buttonHeight));
     lblRecCount = new QLabel(QStringLiteral("Total Number of Records : _"), picPanel);
     lblRecCount->setObjectName(QStringLiteral("lblRecCount"));
     pbProgress = new QProgressBar(picPanel);
@@ -134,13 +130,13 @@ void frmListPatient::buildPanel()
     pbProgress->hide();
 }
 
-void frmListPatient::buildList()
+void frmListPatientForm::buildList(QWidget *window, QAbstractItemModel *patients)
 {
-    fraList = new QGroupBox(this);
+    fraList = new QGroupBox(window);
     fraList->setObjectName(QStringLiteral("fraList"));
     lvwSearchPatient = new QTreeView(fraList);
     lvwSearchPatient->setObjectName(QStringLiteral("lvwSearchPatient"));
-    lvwSearchPatient->setModel(model_);
+    lvwSearchPatient->setModel(patients);
     lvwSearchPatient->setRootIsDecorated(false);
     lvwSearchPatient->setItemsExpandable(false);
     lvwSearchPatient->setUniformRowHeights(true);  // keeps a list of many thousand rows quick
@@ -162,19 +158,16 @@ void frmListPatient::buildList()
     const int pictureAndPadding = 12 + 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     for (int c = 0; c < int(patientListColumns.size()); ++c) {
         const PatientListColumn &column = patientListColumns[size_t(c)];
-        header->resizeSection(c, std::max(twipsToPixelsX(column.widthTwips, this),
+        header->resizeSection(c, std::max(twipsToPixelsX(column.widthTwips, window),
                                           captions.horizontalAdvance(QString::fromLatin1(column.header)) +
                                               pictureAndPadding));
     }
     lvwSearchPatient->setEnabled(false);
-    lvwSearchPatient->installEventFilter(this);
-    lvwSearchPatient->viewport()->installEventFilter(this);
 
-    imgSplitter = new QFrame(this);
+    imgSplitter = new QFrame(window);
     imgSplitter->setObjectName(QStringLiteral("imgSplitter"));
     imgSplitter->setCursor(Qt::SplitHCursor);
-    imgSplitter->installEventFilter(this);
-    picSplitter = new QFrame(this);
+    picSplitter = new QFrame(window);
     picSplitter->setObjectName(QStringLiteral("picSplitter"));
     picSplitter->setAutoFillBackground(true);
     QPalette colours = picSplitter->palette();
@@ -183,50 +176,35 @@ void frmListPatient::buildList()
     picSplitter->hide();
 }
 
-QRect frmListPatient::pixelRect(int left, int top, int width, int height) const
+void frmListPatientForm::placeControls(QWidget *window, int x)
 {
-    return QRect(twipsToPixelsX(left, this), twipsToPixelsY(top, this), twipsToPixelsX(std::max(0, width), this),
-                 twipsToPixelsY(std::max(0, height), this));
-}
-
-void frmListPatient::SizeControls(int x)
-{
-    // The position asked for is kept, so that a window shown small for a
-    // moment gets its splitter back when it grows.
-    splitterX_ = x;
-    const ListSplitterLayout layout = listSplitterLayout(pixelsToTwipsX(width(), this), x);
-    fraSearch->setGeometry(pixelRect(margin, margin, layout.searchWidth, searchFrameHeight));
+    const ListSplitterLayout layout = listSplitterLayout(pixelsToTwipsX(window->width(), window), x);
+    fraSearch->setGeometry(pixelRect(window, margin, margin, layout.searchWidth, searchFrameHeight));
     fraPatientType->setGeometry(
-        pixelRect(margin, margin + searchFrameHeight + margin, layout.searchWidth, patientTypeFrameHeight));
+        pixelRect(window, margin, margin + searchFrameHeight + margin, layout.searchWidth, patientTypeFrameHeight));
     for (QLineEdit *box : {txtLastname, txtHospNum, txtIDNum, txtFirstname, txtMiddleName})
-        box->resize(twipsToPixelsX(std::max(0, layout.searchBoxWidth), this), twipsToPixelsY(boxHeight, this));
-    cmdSearch->setGeometry(pixelRect(layout.cmdSearchLeft, frameCaptionHeight + 5 * searchRowHeight + 60, buttonWidth,
+        box->resize(twipsToPixelsX(std::max(0, layout.searchBoxWidth), window), twipsToPixelsY(boxHeight, window));
+    cmdSearch->setGeometry(pixelRect(window, layout.cmdSearchLeft, frameCaptionHeight + 5 * searchRowHeight + 60, buttonWidth,
                                      buttonHeight));
 
     // The heights fill the window, whatever its size.
-    const int bottomGap = twipsToPixelsY(margin, this);
-    QRect panel = pixelRect(margin, panelTop, layout.searchWidth, 0);
-    panel.setHeight(std::max(0, height() - panel.top() - bottomGap));
+    const int bottomGap = twipsToPixelsY(margin, window);
+    QRect panel = pixelRect(window, margin, panelTop, layout.searchWidth, 0);
+    panel.setHeight(std::max(0, window->height() - panel.top() - bottomGap));
     picPanel->setGeometry(panel);
     const int panelInnerWidth = layout.searchWidth - 240;
-    lblRecCount->setGeometry(pixelRect(120, 1020, panelInnerWidth, labelHeight));
-    pbProgress->setGeometry(pixelRect(120, 1320, panelInnerWidth, labelHeight));
+    lblRecCount->setGeometry(pixelRect(window, 120, 1020, panelInnerWidth, labelHeight));
+    pbProgress->setGeometry(pixelRect(window, 120, 1320, panelInnerWidth, labelHeight));
 
-    QRect listFrame = pixelRect(layout.listFrameLeft, margin, layout.listFrameWidth, 0);
-    listFrame.setHeight(std::max(0, height() - listFrame.top() - bottomGap));
+    QRect listFrame = pixelRect(window, layout.listFrameLeft, margin, layout.listFrameWidth, 0);
+    listFrame.setHeight(std::max(0, window->height() - listFrame.top() - bottomGap));
     fraList->setGeometry(listFrame);
-    QRect list = pixelRect(listLeftInFrame, listTopInFrame, layout.listWidth, 0);
-    list.setHeight(std::max(0, listFrame.height() - twipsToPixelsY(300, this)));
+    QRect list = pixelRect(window, listLeftInFrame, listTopInFrame, layout.listWidth, 0);
+    list.setHeight(std::max(0, listFrame.height() - twipsToPixelsY(300, window)));
     lvwSearchPatient->setGeometry(list);
-    QRect splitter = pixelRect(layout.splitterLeft, margin, splitterWidth, 0);
+    QRect splitter = pixelRect(window, layout.splitterLeft, margin, splitterWidth, 0);
     splitter.setHeight(listFrame.height());
     imgSplitter->setGeometry(splitter);
-}
-
-void frmListPatient::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    SizeControls(splitterX_);
 }
 
 } // namespace pwo

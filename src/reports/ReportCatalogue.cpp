@@ -2,9 +2,12 @@
 
 #include "modReports.h"
 
-#include "reports/dialogs/ReportDialogs.h"
-#include "shell/ErrorPolicy.h"
-#include "shell/modGlobals.h"
+#include "core/ErrorPolicy.h"
+#include "core/ProgramState.h"
+#include "data/SqlText.h"
+#include "reports/dialogs/frmReportDate.h"
+#include "reports/dialogs/frmReportDate2.h"
+#include "reports/dialogs/frmReportDateRange.h"
 
 #include <QAction>
 
@@ -14,21 +17,15 @@ namespace pwo {
 
 namespace {
 
-// Dates as the reports take them: mm/dd/yyyy text.
-QString reportDate(const QDate &date)
-{
-    return date.toString(QStringLiteral("MM/dd/yyyy"));
-}
-
 // "Daily ER Admission" and "Daily ER Discharges" share one file: "2" lists
 // the day's arrivals, "1" the day's discharges.
 void dailyErReport(const QString &kind, const QString &title)
 {
-    frmReportDate &dialog = ReportDate();
-    dialog.Show();
+    frmReportDate::Show();
+    const ReportPeriodChoice &dialog = ReportDate();
     if (dialog.CloseForm)
         return;
-    OpenReport(reportFilePath(QStringLiteral("\\ERAdmission.rpt")), {kind, reportDate(dialog.startDate)});
+    OpenReport(reportFilePath(QStringLiteral("\\ERAdmission.rpt")), {kind, sql::dateText(dialog.startDate)});
     ShowReport(title);
 }
 
@@ -42,12 +39,12 @@ void mnuRptListOfGrantees_Click()
 
 void mnuRptListOfAssessments_Click()
 {
-    frmReportDateRange &dialog = ReportDateRange();
-    dialog.Show();
+    frmReportDateRange::Show();
+    const ReportPeriodChoice &dialog = ReportDateRange();
     if (dialog.CloseForm)
         return;
     OpenReport(reportFilePath(QStringLiteral("\\ListofAssessment.rpt")),
-               {reportDate(dialog.startDate), reportDate(dialog.endDate)});
+               {sql::dateText(dialog.startDate), sql::dateText(dialog.endDate)});
     ShowReport(QStringLiteral("List of Assessments"));
 }
 
@@ -63,13 +60,13 @@ void mnuRptDailyERDischarges_Click()
 
 void mnuRptMonthlyPerformance_Click()
 {
-    frmReportDate2 &dialog = ReportDate2();
-    dialog.Show(true);
+    frmReportDate2::Show(true);
+    const ReportPeriodChoice &dialog = ReportDate2();
     if (dialog.CloseForm)
         return;
     const Globals &g = globals();
-    const QString s = reportDate(dialog.startDate);
-    const QString e = reportDate(dialog.endDate);
+    const QString s = sql::dateText(dialog.startDate);
+    const QString e = sql::dateText(dialog.endDate);
     const QString w = dialog.WorkerCode;
     OpenReport(reportFilePath(QStringLiteral("\\MonthlyPerformance.rpt")),
                {g.Company, g.Address1, g.CurrentUser->EmployeeName(), s, e, w});

@@ -14,7 +14,6 @@ int ReportRows::columnIndex(const QString &name) const
 
 ReportRows fetchRows(Connection &connection, const QString &statement)
 {
-    constexpr int adOpenStatic = 3;
     Recordset records;
     records.setCursorLocation(adUseClient);
     records.Open(statement, connection, adOpenStatic, adLockReadOnly, -1);

@@ -4,7 +4,7 @@
 #include "ReportOutputChooser.h"
 #include "ReportPainter.h"
 
-#include "shell/ErrorPolicy.h"
+#include "core/ErrorPolicy.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -2,7 +2,7 @@
 
 #include "ReportView.h"
 
-#include "shell/modGlobals.h"
+#include "core/modGlobals.h"
 
 #include <QCloseEvent>
 #include <QVBoxLayout>

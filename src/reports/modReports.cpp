@@ -2,7 +2,7 @@
 
 #include "frmReportViewer.h"
 
-#include "shell/modGlobals.h"
+#include "core/modGlobals.h"
 
 #include <stdexcept>
 

@@ -3,8 +3,8 @@
 #include "data/Connection.h"
 #include "data/Recordset.h"
 #include "patients/frmListPatient.h"
-#include "shell/mdiPWO.h"
-#include "shell/modGlobals.h"
+#include "frame/mdiPWO.h"
+#include "core/modGlobals.h"
 
 #include <QPushButton>
 #include <QTest>

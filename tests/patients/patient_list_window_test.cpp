@@ -5,11 +5,11 @@
 #include "hospital/dbserver/SqlProcedure.h"
 #include "hospital/dbserver/StandInProvider.h"
 
-#include "patients/CurrentPatient.h"
-#include "patients/LinkLabel.h"
-#include "patients/SortIcons.h"
+#include "core/ProgramState.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/SortIcons.h"
 #include "patients/frmListPatient.h"
-#include "shell/mdiPWO.h"
+#include "frame/mdiPWO.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -78,16 +78,16 @@ TEST_F(PatientListProgram, InPatientSearchWithEmptyBoxesListsEveryCurrentAdmissi
     EXPECT_FALSE(list()->findChild<QProgressBar *>(QStringLiteral("pbProgress"))->isVisible());
 
     // the first row is chosen
-    EXPECT_EQ(CurrentPatient().IDNUM, cell(0, admissionColumn));
-    EXPECT_EQ(CurrentPatient().HospNum, cell(0, hospitalNumberColumn));
-    EXPECT_EQ(CurrentPatient().PatientName, cell(0, 3) + ", " + cell(0, 4) + " " + cell(0, 5));
+    EXPECT_EQ(CurrentPatient().IDNUM(), cell(0, admissionColumn));
+    EXPECT_EQ(CurrentPatient().HospNum(), cell(0, hospitalNumberColumn));
+    EXPECT_EQ(CurrentPatient().PatientName(), cell(0, 3) + ", " + cell(0, 4) + " " + cell(0, 5));
     EXPECT_TRUE(program.prompter().asked().isEmpty());
 }
 
 TEST_F(PatientListProgram, AllPatientsNeedsAParameterFromTheSearchButtonButNotFromEnter)
 {
-    CurrentPatient().HospNum = QStringLiteral("00010003");
-    CurrentPatient().IDNUM = QStringLiteral("260000084");
+    CurrentPatient().setHospNum(QStringLiteral("00010003"));
+    CurrentPatient().setIDNUM(QStringLiteral("260000084"));
     choose(2);
     clickSearch();
     ASSERT_EQ(program.prompter().asked().size(), 1);
@@ -96,8 +96,8 @@ TEST_F(PatientListProgram, AllPatientsNeedsAParameterFromTheSearchButtonButNotFr
     EXPECT_EQ(asked.icon, QMessageBox::Information);
     EXPECT_EQ(asked.title, programTitle());
     EXPECT_TRUE(listStatements().isEmpty());
-    EXPECT_TRUE(CurrentPatient().HospNum.isEmpty());
-    EXPECT_TRUE(CurrentPatient().IDNUM.isEmpty());
+    EXPECT_TRUE(CurrentPatient().HospNum().isEmpty());
+    EXPECT_TRUE(CurrentPatient().IDNUM().isEmpty());
 
     pressEnterIn("txtFirstname");
     EXPECT_EQ(listStatements(), QStringList{"PWO..sp_PWO_LoadAllServicePatient '', '','','',''"});
@@ -113,7 +113,7 @@ TEST_F(PatientListProgram, TypedApostropheBecomesABacktickAndFindsOBrien)
     EXPECT_EQ(listStatements(), QStringList{"PWO..sp_PWO_LoadOutPatient '', 'O`BRIEN','','',''"});
     ASSERT_EQ(rows()->rowCount(), 1);
     EXPECT_EQ(cell(0, lastNameColumn), QStringLiteral("O'BRIEN"));
-    EXPECT_TRUE(CurrentPatient().PatientName.startsWith(QLatin1String("O'BRIEN, ")));
+    EXPECT_TRUE(CurrentPatient().PatientName().startsWith(QLatin1String("O'BRIEN, ")));
 
     // text put in without typing keeps its apostrophe, and the statement stays whole
     box("txtLastname")->setText(QStringLiteral("o'bri"));
@@ -159,11 +159,11 @@ TEST_F(PatientListProgram, EnterClearsOnlyTheIdentifiersOfItsBox)
         for (const char *name : {"txtHospNum", "txtIDNum", "txtLastname", "txtFirstname", "txtMiddleName"})
             box(name)->clear();
         box(c.box)->setText(QStringLiteral("NO SUCH"));  // finds nobody, so no row is chosen afterwards
-        CurrentPatient().HospNum = QStringLiteral("00010003");
-        CurrentPatient().IDNUM = QStringLiteral("260000084");
+        CurrentPatient().setHospNum(QStringLiteral("00010003"));
+        CurrentPatient().setIDNUM(QStringLiteral("260000084"));
         pressEnterIn(c.box);
-        EXPECT_EQ(CurrentPatient().HospNum.isEmpty(), c.clearsHospNum) << c.box;
-        EXPECT_EQ(CurrentPatient().IDNUM.isEmpty(), c.clearsIdNum) << c.box;
+        EXPECT_EQ(CurrentPatient().HospNum().isEmpty(), c.clearsHospNum) << c.box;
+        EXPECT_EQ(CurrentPatient().IDNUM().isEmpty(), c.clearsIdNum) << c.box;
     }
     EXPECT_EQ(listStatements().size(), 5);
 }
@@ -189,7 +189,7 @@ TEST_F(PatientListProgram, TheDepartmentListLeavesBillingDateAndErNumberEmpty)
 {
     choose(3);
     clickSearch();
-    ASSERT_FALSE(CurrentPatient().ERNum.isEmpty());
+    ASSERT_FALSE(CurrentPatient().ERNum().isEmpty());
 
     QTest::mouseClick(label("lblPWO"), Qt::LeftButton);
     ASSERT_GT(rows()->rowCount(), 0);
@@ -201,26 +201,26 @@ TEST_F(PatientListProgram, TheDepartmentListLeavesBillingDateAndErNumberEmpty)
         listsAnErVisit = listsAnErVisit || cell(r, admissionColumn).startsWith(QLatin1String("ER"));
     }
     EXPECT_TRUE(listsAnErVisit);
-    EXPECT_TRUE(CurrentPatient().ERNum.isEmpty());
-    EXPECT_EQ(CurrentPatient().PWOID, cell(0, 7));
+    EXPECT_TRUE(CurrentPatient().ERNum().isEmpty());
+    EXPECT_EQ(CurrentPatient().PWOID(), cell(0, 7));
 }
 
 TEST_F(PatientListProgram, ClosingClearsTheIdentifiersButKeepsErNumberAndPatientType)
 {
     choose(3);
     clickSearch();
-    const QString erNumber = CurrentPatient().ERNum;
+    const QString erNumber = CurrentPatient().ERNum();
     ASSERT_FALSE(erNumber.isEmpty());
-    ASSERT_FALSE(CurrentPatient().HospNum.isEmpty());
+    ASSERT_FALSE(CurrentPatient().HospNum().isEmpty());
     list()->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
     program.settle();
     EXPECT_EQ(program.window(QStringLiteral("frmListPatient")), nullptr);
     EXPECT_TRUE(program.mainWindow()->mdiArea()->subWindowList().isEmpty());
-    EXPECT_TRUE(CurrentPatient().HospNum.isEmpty());
-    EXPECT_TRUE(CurrentPatient().IDNUM.isEmpty());
-    EXPECT_TRUE(CurrentPatient().PatientName.isEmpty());
-    EXPECT_TRUE(CurrentPatient().PWOID.isEmpty());
-    EXPECT_EQ(CurrentPatient().ERNum, erNumber);
+    EXPECT_TRUE(CurrentPatient().HospNum().isEmpty());
+    EXPECT_TRUE(CurrentPatient().IDNUM().isEmpty());
+    EXPECT_TRUE(CurrentPatient().PatientName().isEmpty());
+    EXPECT_TRUE(CurrentPatient().PWOID().isEmpty());
+    EXPECT_EQ(CurrentPatient().ERNum(), erNumber);
     EXPECT_EQ(CurrentPatient().PatientType(), QStringLiteral("3"));
 }
 
@@ -229,14 +229,14 @@ TEST_F(PatientListProgram, ClickingARowChoosesItAndFocusWithoutASelectionChanges
     clickSearch();
     ASSERT_GT(rows()->rowCount(), 2);
     clickRow(2);
-    EXPECT_EQ(CurrentPatient().IDNUM, cell(2, admissionColumn));
-    EXPECT_EQ(CurrentPatient().HospNum, cell(2, hospitalNumberColumn));
+    EXPECT_EQ(CurrentPatient().IDNUM(), cell(2, admissionColumn));
+    EXPECT_EQ(CurrentPatient().HospNum(), cell(2, hospitalNumberColumn));
 
     view()->selectionModel()->clearSelection();
-    CurrentPatient().HospNum = QStringLiteral("KEPT");
+    CurrentPatient().setHospNum(QStringLiteral("KEPT"));
     QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
     QApplication::sendEvent(view(), &focusIn);
-    EXPECT_EQ(CurrentPatient().HospNum, QStringLiteral("KEPT"));
+    EXPECT_EQ(CurrentPatient().HospNum(), QStringLiteral("KEPT"));
 }
 
 TEST_F(PatientListProgram, HeaderClicksFlipTheOrderEveryTime)
@@ -256,7 +256,7 @@ TEST_F(PatientListProgram, HeaderClicksFlipTheOrderEveryTime)
     const QImage down = pictureOf(QVariant::fromValue(sortIcon(QStringLiteral("ArrowDown"))));
     const QImage blank = pictureOf(QVariant::fromValue(sortIcon(QStringLiteral("Blank"))));
     ASSERT_NE(up, down);
-    const QString chosen = CurrentPatient().IDNUM;
+    const QString chosen = CurrentPatient().IDNUM();
 
     clickHeader(lastNameColumn);
     EXPECT_TRUE(orderedBy(lastNameColumn, false));
@@ -264,7 +264,7 @@ TEST_F(PatientListProgram, HeaderClicksFlipTheOrderEveryTime)
     EXPECT_EQ(pictureOf(rows()->headerData(0, Qt::Horizontal, Qt::DecorationRole)), blank);
     // the chosen patient's row stays the selected one
     EXPECT_EQ(cell(view()->currentIndex().row(), admissionColumn), chosen);
-    EXPECT_EQ(CurrentPatient().IDNUM, chosen);
+    EXPECT_EQ(CurrentPatient().IDNUM(), chosen);
 
     clickHeader(lastNameColumn);
     EXPECT_TRUE(orderedBy(lastNameColumn, true));
@@ -278,18 +278,18 @@ TEST_F(PatientListProgram, HeaderClicksFlipTheOrderEveryTime)
     // a new search is shown in the order of the headers
     clickSearch();
     EXPECT_TRUE(orderedBy(hospitalNumberColumn, false));
-    EXPECT_EQ(CurrentPatient().IDNUM, cell(0, admissionColumn));
+    EXPECT_EQ(CurrentPatient().IDNUM(), cell(0, admissionColumn));
 }
 
 TEST_F(PatientListProgram, PatientDatasheetIsEnabledOnlyForAnAdmission)
 {
     QAction *datasheet = program.mainWindow()->menuItem(QStringLiteral("mnuViewPatientDatasheet"));
     clickSearch();
-    ASSERT_FALSE(CurrentPatient().IDNUM.isEmpty());
+    ASSERT_FALSE(CurrentPatient().IDNUM().isEmpty());
     EXPECT_TRUE(datasheet->isEnabled());
     choose(1);
     clickSearch();
-    ASSERT_TRUE(CurrentPatient().IDNUM.endsWith(QLatin1Char('B')));
+    ASSERT_TRUE(CurrentPatient().IDNUM().endsWith(QLatin1Char('B')));
     EXPECT_FALSE(datasheet->isEnabled());
 }
 
@@ -297,15 +297,15 @@ TEST_F(PatientListProgram, RightClickPopsUpTheFileMenuOnlyWithAPatientAndKeepsTh
 {
     QMenu *fileMenu = program.mainWindow()->menus().mnuFile;
     clickSearch();
-    const QString chosen = CurrentPatient().IDNUM;
+    const QString chosen = CurrentPatient().IDNUM();
     const QPoint onThirdRow = view()->visualRect(rows()->index(2, 1)).center();
     QTest::mouseClick(view()->viewport(), Qt::RightButton, {}, onThirdRow);
     EXPECT_TRUE(fileMenu->isVisible());
-    EXPECT_EQ(CurrentPatient().IDNUM, chosen);
+    EXPECT_EQ(CurrentPatient().IDNUM(), chosen);
     EXPECT_EQ(cell(view()->currentIndex().row(), admissionColumn), chosen);
     fileMenu->hide();
 
-    CurrentPatient().HospNum.clear();
+    CurrentPatient().setHospNum({});
     QTest::mouseClick(view()->viewport(), Qt::RightButton, {}, onThirdRow);
     EXPECT_FALSE(fileMenu->isVisible());
 }
@@ -340,16 +340,16 @@ TEST_F(PatientListProgram, AFailingListStatementIsReportedAndChangesNothing)
     const int shownRows = rows()->rowCount();
     ASSERT_GT(shownRows, 0);
     choose(0);
-    const CurrentPatientProperties before = CurrentPatient();
+    const CurrentPatientProperties::Values before = CurrentPatient().values();
     program.prompter().clear();
     clickSearch();
 
     ASSERT_EQ(program.prompter().asked().size(), 1);
     EXPECT_EQ(program.prompter().asked().first().prompt.icon, QMessageBox::Critical);
     EXPECT_TRUE(program.prompter().asked().first().prompt.text.contains(QLatin1String("tbGone")));
-    EXPECT_EQ(CurrentPatient().HospNum, before.HospNum);
-    EXPECT_EQ(CurrentPatient().IDNUM, before.IDNUM);
-    EXPECT_EQ(CurrentPatient().PatientName, before.PatientName);
+    EXPECT_EQ(CurrentPatient().HospNum(), before.HospNum);
+    EXPECT_EQ(CurrentPatient().IDNUM(), before.IDNUM);
+    EXPECT_EQ(CurrentPatient().PatientName(), before.PatientName);
     EXPECT_EQ(rows()->rowCount(), shownRows);
     EXPECT_TRUE(view()->isEnabled());
     EXPECT_FALSE(list()->findChild<QProgressBar *>(QStringLiteral("pbProgress"))->isVisible());
@@ -382,9 +382,9 @@ TEST_F(PatientListProgram, ListingReopensTheListAndSearchesByTheNumbers)
     EXPECT_EQ(listStatements(),
               QStringList{QStringLiteral("PWO..sp_PWO_LoadInPatient '%1', '','%2','',''").arg(hospitalNumber, admission)});
     ASSERT_EQ(rows()->rowCount(), 1);
-    EXPECT_EQ(CurrentPatient().HospNum, hospitalNumber);
-    EXPECT_EQ(CurrentPatient().IDNUM, admission);
-    EXPECT_EQ(CurrentPatient().PatientName, name);
+    EXPECT_EQ(CurrentPatient().HospNum(), hospitalNumber);
+    EXPECT_EQ(CurrentPatient().IDNUM(), admission);
+    EXPECT_EQ(CurrentPatient().PatientName(), name);
 }
 
 TEST_F(PatientListProgram, TheDepartmentLabelLooksLikeALink)

@@ -1,6 +1,6 @@
 #include "ReportTestSupport.h"
 
-#include "shell/modGlobals.h"
+#include "core/modGlobals.h"
 
 #include <QAbstractButton>
 #include <QApplication>

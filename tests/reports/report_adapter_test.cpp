@@ -7,8 +7,8 @@
 #include "reports/ReportView.h"
 #include "reports/frmReportViewer.h"
 #include "reports/modReports.h"
-#include "shell/mdiPWO.h"
-#include "shell/modGlobals.h"
+#include "frame/mdiPWO.h"
+#include "core/modGlobals.h"
 
 #include "data/ServerSession.h"
 

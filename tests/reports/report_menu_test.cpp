@@ -4,10 +4,10 @@
 
 #include "reports/PdfExport.h"
 #include "reports/ReportView.h"
-#include "reports/dialogs/ReportDialogs.h"
+#include "core/ProgramState.h"
 #include "reports/frmReportViewer.h"
-#include "shell/mdiPWO.h"
-#include "shell/modGlobals.h"
+#include "frame/mdiPWO.h"
+#include "core/modGlobals.h"
 
 #include <QAction>
 #include <QDateEdit>

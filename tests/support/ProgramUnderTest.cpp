@@ -3,13 +3,10 @@
 #include "hospital/components/HospitalComponents.h"
 #include "hospital/dbserver/StandInProvider.h"
 
-#include "patients/CurrentPatient.h"
-#include "patients/frmEmployeeListing.h"
-#include "reports/dialogs/ReportDialogs.h"
-#include "shell/ProgramLifetime.h"
-#include "shell/mdiPWO.h"
-#include "shell/modGlobals.h"
-#include "shell/modMain.h"
+#include "core/ProgramState.h"
+#include "frame/ProgramLifetime.h"
+#include "frame/mdiPWO.h"
+#include "frame/modMain.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -28,15 +25,9 @@ ProgramUnderTest::ProgramUnderTest(const ComponentMaker &makeComponents)
 {
     qunsetenv("PWO_SERVER");
     hospital::dbserver::registerStandInProvider();
-    globals() = Globals{};
+    // Everything that lives as long as the program starts afresh with it.
+    startProgramStateAfresh();
     globals().Components = components_.get();
-    // What lives as long as the program starts afresh with it.
-    CurrentPatient() = CurrentPatientProperties{};
-    EmployeeListing() = frmEmployeeListing{};
-    ReportDate() = frmReportDate{};
-    ReportDateRange() = frmReportDateRange{};
-    ReportDate2() = frmReportDate2{};
-    ReportDateCategory() = frmReportDateCategory{};
     Prompter::install(&prompter_);
     ProgramLifetime::instance().setEndAction([this] { ended_ = true; });
     StatementTrace::instance().clear();
@@ -52,7 +43,7 @@ ProgramUnderTest::~ProgramUnderTest()
     settle();
     ProgramLifetime::instance().setEndAction([] {});
     Prompter::install(nullptr);
-    globals() = Globals{};
+    startProgramStateAfresh();
 }
 
 void ProgramUnderTest::scriptLogin(const QString &user, const QString &password)

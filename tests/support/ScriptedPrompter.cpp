@@ -1,8 +1,12 @@
 #include "ScriptedPrompter.h"
 
+#include <utility>
+
 QMessageBox::StandardButton ScriptedPrompter::ask(const pwo::Prompt &prompt)
 {
     asked_.push_back({prompt, false});
+    if (whileOpen_)
+        std::exchange(whileOpen_, {})();
     if (!answers_.empty()) {
         const auto answer = answers_.front();
         answers_.pop_front();

@@ -3,7 +3,7 @@
 #include "hospital/components/user/EnvironmentLogin.h"
 #include "hospital/components/user/LoginCheck.h"
 
-#include "shell/SiblingComponents.h"
+#include "core/SiblingComponents.h"
 
 #include <optional>
 

@@ -8,8 +8,7 @@ namespace hospital::components {
 std::optional<StoredLogin> readStoredLogin(pwo::Connection &connection, const QString &employeeCode)
 {
     pwo::Recordset login;
-    login.Open(QStringLiteral("BUILD_FILE..sp_CoUser_GetLogin ") + pwo::sql::quoted(employeeCode), connection, 2,
-               pwo::adLockReadOnly, -1);
+    login.OpenReadOnly(QStringLiteral("BUILD_FILE..sp_CoUser_GetLogin ") + pwo::sql::quoted(employeeCode), connection);
     if (login.Eof())
         return std::nullopt;
     StoredLogin stored;

@@ -1,5 +1,7 @@
 #include "ReportPeriodWindow.h"
 
+#include "core/ProgramState.h"
+
 #include <QApplication>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -132,6 +134,14 @@ QDate PeriodPickers::startDate() const
 QDate PeriodPickers::endDate() const
 {
     return dtEnd->date();
+}
+
+void PeriodPickers::copyInto(ReportPeriodChoice &choice) const
+{
+    choice.startDate = startDate();
+    choice.startdate = shortDateText(choice.startDate);
+    choice.endDate = endDate();
+    choice.enddate = shortDateText(choice.endDate);
 }
 
 } // namespace pwo

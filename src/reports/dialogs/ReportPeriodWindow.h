@@ -12,7 +12,9 @@ class QPushButton;
 
 namespace pwo {
 
-// The window every period dialog shows: its title label, its inputs one row
+struct ReportPeriodChoice;
+
+// What every period dialog is built on: its title label, its inputs one row
 // each in tab order, and "&Enter" and "&Close". Leaving it any way but
 // "&Enter" (the title-bar close box and Escape too) counts as "&Close".
 class ReportPeriodWindow : public QDialog {
@@ -44,14 +46,7 @@ struct PeriodPickers {
     explicit PeriodPickers(ReportPeriodWindow &window);
 
     // What "&Enter" hands over: the dates and their texts.
-    template <typename Dialog>
-    void copyInto(Dialog &dialog) const
-    {
-        dialog.startDate = startDate();
-        dialog.startdate = shortDateText(dialog.startDate);
-        dialog.endDate = endDate();
-        dialog.enddate = shortDateText(dialog.endDate);
-    }
+    void copyInto(ReportPeriodChoice &choice) const;
 
     QDate startDate() const;
     QDate endDate() const;

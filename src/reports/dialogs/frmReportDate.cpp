@@ -1,27 +1,28 @@
-#include "ReportDialogs.h"
-#include "ReportPeriodWindow.h"
+#include "frmReportDate.h"
+
+#include "core/ProgramState.h"
 
 #include <QDateEdit>
 
 namespace pwo {
 
-void frmReportDate::Show()
+frmReportDate::frmReportDate()
+    : ReportPeriodWindow(QStringLiteral("frmReportDate"), QStringLiteral("Generate Report"),
+                         QStringLiteral("Report Date")),
+      dtStart(addDatePicker(QStringLiteral("Report Date :"), QStringLiteral("dtStart")))
 {
-    CloseForm = false;
-    ReportPeriodWindow window(QStringLiteral("frmReportDate"), QStringLiteral("Generate Report"),
-                              QStringLiteral("Report Date"));
-    const QDateEdit *dtStart = window.addDatePicker(QStringLiteral("Report Date :"), QStringLiteral("dtStart"));
-    CloseForm = !window.run();
-    if (CloseForm)
-        return;
-    startDate = dtStart->date();
-    startdate = shortDateText(startDate);
 }
 
-frmReportDate &ReportDate()
+void frmReportDate::Show()
 {
-    static frmReportDate dialog;
-    return dialog;
+    ReportPeriodChoice &choice = ReportDate();
+    choice.CloseForm = false;
+    frmReportDate window;
+    choice.CloseForm = !window.run();
+    if (choice.CloseForm)
+        return;
+    choice.startDate = window.dtStart->date();
+    choice.startdate = shortDateText(choice.startDate);
 }
 
 } // namespace pwo

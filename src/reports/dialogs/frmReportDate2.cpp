@@ -1,9 +1,9 @@
-#include "ReportDialogs.h"
-#include "ReportPeriodWindow.h"
+#include "frmReportDate2.h"
 
-#include "patients/SearchIcon.h"
-#include "patients/WorkerLookup.h"
-#include "shell/ErrorPolicy.h"
+#include "core/ErrorPolicy.h"
+#include "core/ProgramState.h"
+#include "widgets/SearchIcon.h"
+#include "widgets/WorkerLookup.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,47 +11,45 @@
 
 namespace pwo {
 
-void frmReportDate2::Show(bool withWorkerRow)
+frmReportDate2::frmReportDate2(bool withWorkerRow)
+    : ReportPeriodWindow(QStringLiteral("frmReportDate2"), QStringLiteral("Report Date Entry"),
+                         QStringLiteral("Report Date")),
+      period_(*this),
+      lblpwow(new QLabel(QStringLiteral(" PWOW"), this)),
+      txtPWOW(new QLineEdit(this)),
+      cmdSearch(new QPushButton(this))
 {
-    CloseForm = false;
-    ReportPeriodWindow window(QStringLiteral("frmReportDate2"), QStringLiteral("Report Date Entry"),
-                              QStringLiteral("Report Date"));
-    const PeriodPickers period(window);
-
-    auto *lblpwow = new QLabel(QStringLiteral(" PWOW"), &window);
     lblpwow->setObjectName(QStringLiteral("lblpwow"));
-    auto *txtPWOW = new QLineEdit(&window);
     txtPWOW->setObjectName(QStringLiteral("txtPWOW"));
     txtPWOW->setReadOnly(true);  // filled only by the search
     txtPWOW->setMinimumWidth(txtPWOW->fontMetrics().averageCharWidth() * 30);
-    auto *cmdSearch = new QPushButton(&window);
     cmdSearch->setObjectName(QStringLiteral("cmdSearch"));
     cmdSearch->setIcon(searchIcon());
     cmdSearch->setToolTip(QStringLiteral("Find the social worker"));
     cmdSearch->setAutoDefault(false);
-    window.addRow(lblpwow, {txtPWOW, cmdSearch});
+    addRow(lblpwow, {txtPWOW, cmdSearch});
     for (QWidget *control : std::initializer_list<QWidget *>{lblpwow, txtPWOW, cmdSearch})
         control->setVisible(withWorkerRow);
-
-    QObject::connect(cmdSearch, &QPushButton::clicked, &window, [this, txtPWOW] {
-        guarded([&] {
-            const LookedUpWorker worker = lookUpWorker();
-            WorkerCode = worker.code;
-            if (worker.found)
-                txtPWOW->setText(worker.name);
-        });
-    });
-
-    window.centreOnScreen();
-    CloseForm = !window.run();
-    if (!CloseForm)
-        period.copyInto(*this);
+    connect(cmdSearch, &QPushButton::clicked, this, guardedSlot(this, &frmReportDate2::cmdSearch_Click));
+    centreOnScreen();
 }
 
-frmReportDate2 &ReportDate2()
+void frmReportDate2::cmdSearch_Click()
 {
-    static frmReportDate2 dialog;
-    return dialog;
+    const LookedUpWorker worker = lookUpWorker();
+    ReportDate2().WorkerCode = worker.code;
+    if (worker.found)
+        txtPWOW->setText(worker.name);
+}
+
+void frmReportDate2::Show(bool withWorkerRow)
+{
+    ReportPeriodChoice &choice = ReportDate2();
+    choice.CloseForm = false;
+    frmReportDate2 window(withWorkerRow);
+    choice.CloseForm = !window.run();
+    if (!choice.CloseForm)
+        window.period_.copyInto(choice);
 }
 
 } // namespace pwo

@@ -1,53 +1,47 @@
-#include "ReportDialogs.h"
-#include "ReportPeriodWindow.h"
+#include "frmReportDateCategory.h"
 
+#include "core/ProgramState.h"
 #include "data/Recordset.h"
-#include "shell/modGlobals.h"
 
 #include <QComboBox>
 
 namespace pwo {
 
-namespace {
+frmReportDateCategory::frmReportDateCategory()
+    : ReportPeriodWindow(QStringLiteral("frmReportDateCategory"), QStringLiteral("Report "),
+                         QStringLiteral("Search NBB Report")),
+      period_(*this),
+      cmbCategory(new QComboBox(this))
+{
+    cmbCategory->setObjectName(QStringLiteral("cmbCategory"));
+    addRow(QStringLiteral("Category :"), cmbCategory);
+    fillCategories();
+    centreOnScreen();
+}
 
-void fillCategories(QComboBox &cmbCategory)
+void frmReportDateCategory::fillCategories()
 {
     Recordset categories;
     categories.Open(QStringLiteral("select category from tbPwoCaseCategory"), *globals().CurrentUser->sqlconnection(),
-                    2, adLockOptimistic, -1);
+                    adOpenDynamic, adLockOptimistic, -1);
     while (!categories.Eof()) {
-        cmbCategory.addItem(categories.Fields(QStringLiteral("category")).Value().text());
+        cmbCategory->addItem(categories.Fields(QStringLiteral("category")).Value().text());
         categories.MoveNext();
     }
     categories.Close();
-    cmbCategory.setCurrentIndex(-1);
+    cmbCategory->setCurrentIndex(-1);
 }
-
-} // namespace
 
 void frmReportDateCategory::Show()
 {
-    CloseForm = false;
-    ReportPeriodWindow window(QStringLiteral("frmReportDateCategory"), QStringLiteral("Report "),
-                              QStringLiteral("Search NBB Report"));
-    const PeriodPickers period(window);
-    auto *cmbCategory = new QComboBox(&window);
-    cmbCategory->setObjectName(QStringLiteral("cmbCategory"));
-    window.addRow(QStringLiteral("Category :"), cmbCategory);
-    fillCategories(*cmbCategory);
-
-    window.centreOnScreen();
-    CloseForm = !window.run();
-    if (CloseForm)
+    ReportPeriodChoice &choice = ReportDateCategory();
+    choice.CloseForm = false;
+    frmReportDateCategory window;
+    choice.CloseForm = !window.run();
+    if (choice.CloseForm)
         return;
-    period.copyInto(*this);
-    category = cmbCategory->currentText();
-}
-
-frmReportDateCategory &ReportDateCategory()
-{
-    static frmReportDateCategory dialog;
-    return dialog;
+    window.period_.copyInto(choice);
+    choice.category = window.cmbCategory->currentText();
 }
 
 } // namespace pwo

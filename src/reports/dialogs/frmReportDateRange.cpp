@@ -1,24 +1,25 @@
-#include "ReportDialogs.h"
-#include "ReportPeriodWindow.h"
+#include "frmReportDateRange.h"
+
+#include "core/ProgramState.h"
 
 namespace pwo {
 
-void frmReportDateRange::Show()
+frmReportDateRange::frmReportDateRange()
+    : ReportPeriodWindow(QStringLiteral("frmReportDateRange"), QStringLiteral("Report Date Entry"),
+                         QStringLiteral("Report Date")),
+      period_(*this)
 {
-    CloseForm = false;
-    ReportPeriodWindow window(QStringLiteral("frmReportDateRange"), QStringLiteral("Report Date Entry"),
-                              QStringLiteral("Report Date"));
-    const PeriodPickers period(window);
-    window.centreOnScreen();
-    CloseForm = !window.run();
-    if (!CloseForm)
-        period.copyInto(*this);
+    centreOnScreen();
 }
 
-frmReportDateRange &ReportDateRange()
+void frmReportDateRange::Show()
 {
-    static frmReportDateRange dialog;
-    return dialog;
+    ReportPeriodChoice &choice = ReportDateRange();
+    choice.CloseForm = false;
+    frmReportDateRange window;
+    choice.CloseForm = !window.run();
+    if (!choice.CloseForm)
+        window.period_.copyInto(choice);
 }
 
 } // namespace pwo
