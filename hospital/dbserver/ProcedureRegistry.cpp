@@ -2,6 +2,7 @@
 
 #include "SqlProcedure.h"
 #include "DatabaseSet.h"
+#include "procedures/PWO/PatientListProcedures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,7 @@ const ProcedureRegistry &ProcedureRegistry::standard()
             for (const QFileInfo &file : folder.entryInfoList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name))
                 r.add(database, file.completeBaseName(), SqlProcedure::fromFile(file.filePath()));
         }
+        addPatientListProcedures(r);
         return r;
     }();
     return registry;
