@@ -9,36 +9,51 @@ Value ResultSet::value(size_t row, int column) const
     case Kind::Null: return {};
     case Kind::Integer: return Value(c.integer);
     case Kind::Real: return Value(c.real);
-    case Kind::Text: return Value(QString::fromUtf8(text_.constData() + c.offset, qsizetype(c.length)));
+    case Kind::Text: {
+        const QByteArray &pool = text_[size_t(c.offset / textBlockBytes)];
+        return Value(QString::fromUtf8(pool.constData() + c.offset % textBlockBytes, qsizetype(c.length)));
+    }
     case Kind::Boxed: return boxed_[c.offset];
     }
     return {};
+}
+
+void ResultSet::push(const Cell &cell)
+{
+    if (cellCount_ == cells_.size() * cellsPerBlock)
+        cells_.emplace_back(cellsPerBlock);
+    cellAt(cellCount_++) = cell;
 }
 
 void ResultSet::appendInteger(std::int64_t number)
 {
     Cell c{Kind::Integer, 0, {0}};
     c.integer = number;
-    cells_.push_back(c);
+    push(c);
 }
 
 void ResultSet::appendReal(double number)
 {
     Cell c{Kind::Real, 0, {0}};
     c.real = number;
-    cells_.push_back(c);
+    push(c);
 }
 
 void ResultSet::appendText(const char *utf8, size_t length)
 {
-    if (length > UINT32_MAX) {  // beyond any column; keep it whole all the same
+    if (length > size_t(textBlockBytes)) {  // longer than a pool: kept on its own
         appendValue(Value(QString::fromUtf8(utf8, qsizetype(length))));
         return;
     }
+    if (text_.empty() || text_.back().size() + qsizetype(length) > textBlockBytes) {
+        text_.emplace_back();
+        text_.back().reserve(textBlockBytes);
+    }
+    QByteArray &pool = text_.back();
     Cell c{Kind::Text, std::uint32_t(length), {0}};
-    c.offset = std::uint64_t(text_.size());
-    text_.append(utf8, qsizetype(length));
-    cells_.push_back(c);
+    c.offset = std::uint64_t(text_.size() - 1) * std::uint64_t(textBlockBytes) + std::uint64_t(pool.size());
+    pool.append(utf8, qsizetype(length));
+    push(c);
 }
 
 void ResultSet::appendValue(const Value &value)
@@ -53,7 +68,7 @@ void ResultSet::appendValue(const Value &value)
         Cell c{Kind::Boxed, 0, {0}};
         c.offset = boxed_.size();
         boxed_.push_back(value);
-        cells_.push_back(c);
+        push(c);
     }
 }
 
@@ -65,7 +80,7 @@ void ResultSet::appendEmptyRow()
 
 void ResultSet::setValue(size_t row, int column, const Value &value)
 {
-    Cell &c = cells_[row * size_t(columns.size()) + size_t(column)];
+    Cell &c = cellAt(row * size_t(columns.size()) + size_t(column));
     c.kind = Kind::Boxed;
     c.length = 0;
     c.offset = boxed_.size();
@@ -74,7 +89,7 @@ void ResultSet::setValue(size_t row, int column, const Value &value)
 
 void ResultSet::removeLastRow()
 {
-    cells_.resize(cells_.size() - size_t(columns.size()));
+    cellCount_ -= size_t(columns.size());
 }
 
 } // namespace pwo
