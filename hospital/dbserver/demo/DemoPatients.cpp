@@ -6,6 +6,8 @@
 #include "hospital/dbserver/demo/DemoNumbering.h"
 #include "hospital/dbserver/demo/DemoStatements.h"
 
+#include "data/SqlText.h"
+
 namespace hospital::dbserver::demo {
 
 namespace {
@@ -108,7 +110,7 @@ public:
                       address.municipality, address.province, textOrNull(file.number),
                       textOrNull(file.classification),
                       classified ? pwo::Value(storedDateTime(file.expiry)) : pwo::Value(),
-                      facts.pwoClient ? pwo::Value(file.validFrom.toString(QStringLiteral("MM/dd/yyyy")))
+                      facts.pwoClient ? pwo::Value(pwo::sql::dateText(file.validFrom))
                                       : pwo::Value()});
         return facts;
     }
