@@ -13,7 +13,7 @@ HospitalComponents::HospitalComponents(QString demoFolder) : demoFolder_(std::mo
 
 std::unique_ptr<pwo::CurrentUserComponent> HospitalComponents::createCurrentUser()
 {
-    return std::make_unique<CurrentUser>(demoFolder_);
+    return std::make_unique<CurrentUser>(demoFolder_, [this] { environmentLoginRefused_ = true; });
 }
 
 std::unique_ptr<pwo::KeyFilterComponent> HospitalComponents::createKeyFilter()

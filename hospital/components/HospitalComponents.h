@@ -18,6 +18,10 @@ public:
     std::unique_ptr<pwo::BillingConnectionComponent> createBillingConnection(const QString &host) override;
     std::unique_ptr<pwo::BillingStatementComponent> createBillingStatement(const QString &host) override;
 
+    // True once a login from the environment was refused: scripts that start
+    // the program that way learn it from its exit status.
+    bool environmentLoginRefused() const { return environmentLoginRefused_; }
+
     // The host of the last creation of each kind.
     QString hostForPatientRegistry() const { return patientRegistryHost_; }
     QString hostForCodeSearch() const { return codeSearchHost_; }
@@ -26,6 +30,7 @@ public:
 
 private:
     QString demoFolder_;
+    bool environmentLoginRefused_ = false;
     QString patientRegistryHost_;
     QString codeSearchHost_;
     QString billingConnectionHost_;

@@ -22,6 +22,15 @@ void exec(sqlite3 *db, const QString &sql)
         throw serverError(db, text);
     }
 }
+// Which of the five files failed, so that whoever mends it knows where to look.
+pwo::DatabaseError damagedFile(sqlite3 *db, const QString &path, const pwo::DatabaseError &error)
+{
+    const QString file = QFileInfo(path).fileName();
+    const QString text = sqlite3_extended_errcode(db) == SQLITE_NOTADB
+                             ? QStringLiteral("%1 is not a database.").arg(file)
+                             : QStringLiteral("%1: %2").arg(file, error.description());
+    return pwo::DatabaseError(error.number(), text, QStringLiteral("Stand-in server"));
+}
 } // namespace
 
 QString databaseFilePath(const QString &folder, const QString &databaseName)
@@ -65,9 +74,13 @@ sqlite3 *openDatabaseSet(const QString &folder, DatabaseSetMode mode)
         for (const QString &name : databaseNames()) {
             QString path = databaseFilePath(folder, name);
             path.replace(QLatin1Char('\''), QStringLiteral("''"));
-            exec(db, QStringLiteral("ATTACH DATABASE '%1' AS %2").arg(path, name));
-            exec(db, QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(name));
-            exec(db, QStringLiteral("PRAGMA %1.synchronous=NORMAL").arg(name));
+            try {
+                exec(db, QStringLiteral("ATTACH DATABASE '%1' AS %2").arg(path, name));
+                exec(db, QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(name));
+                exec(db, QStringLiteral("PRAGMA %1.synchronous=NORMAL").arg(name));
+            } catch (const pwo::DatabaseError &error) {
+                throw damagedFile(db, databaseFilePath(folder, name), error);
+            }
         }
         exec(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
     } catch (...) {

@@ -6,8 +6,8 @@
 #include "hospital/dbserver/StandInProvider.h"
 
 #include "core/ErrorPolicy.h"
+#include "core/ProgramState.h"
 #include "frame/ProgramLifetime.h"
-#include "core/modGlobals.h"
 #include "frame/modMain.h"
 
 #include <QApplication>
@@ -32,6 +32,6 @@ int main(int argc, char *argv[])
     pwo::ProgramLifetime::instance();
     pwo::guarded([] { pwo::RunStartup(); });
     const int status = QApplication::exec();
-    pwo::globals() = pwo::Globals{};
-    return status;
+    pwo::startProgramStateAfresh();
+    return components.environmentLoginRefused() ? 1 : status;
 }

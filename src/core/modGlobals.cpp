@@ -13,10 +13,14 @@ Globals &globals()
 
 QString reportFilePath(const QString &fileName)
 {
-    QString path = globals().ReportFolder + fileName;
+    QString name = fileName;
     if (QDir::separator() != QLatin1Char('\\'))
-        path.replace(QLatin1Char('\\'), QDir::separator());
-    return path;
+        name.replace(QLatin1Char('\\'), QDir::separator());
+    // The folder ends with a separator and the callers' names begin with one.
+    const QString folder = globals().ReportFolder;
+    if (folder.endsWith(QDir::separator()) && name.startsWith(QDir::separator()))
+        name.remove(0, 1);
+    return QDir::toNativeSeparators(folder + name);
 }
 
 } // namespace pwo

@@ -42,9 +42,8 @@ struct Globals {
 
 Globals &globals();
 
-// A report file under ReportFolder. Callers pass names as the hospital writes
-// them ("\ListofGrantees.rpt"); backslashes become this platform's separator,
-// and the doubled separator that results is harmless.
+// A report file under ReportFolder, as this platform writes paths. Callers
+// pass names as the hospital writes them ("\ListofGrantees.rpt").
 QString reportFilePath(const QString &fileName);
 
 } // namespace pwo

@@ -5,6 +5,8 @@
 
 #include "data/Connection.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,29 +96,26 @@ TEST_F(LoginDialogTest, RightPasswordClosesTheDialogLoggedIn)
     EXPECT_EQ(dialog.loggedIn()->serverName, database.folder());
 }
 
-TEST_F(LoginDialogTest, ThirdRefusalInARowDisablesOkUntilTheTimerEnablesIt)
+TEST_F(LoginDialogTest, FromTheThirdRefusalInARowTheNextTryWaitsAndTheWaitCountsDown)
 {
     attempt(QStringLiteral("demo"), QStringLiteral("one"));
     attempt(QStringLiteral("demo"), QStringLiteral("two"));
-    auto *ok = control<QPushButton>("cmdOK");
-    EXPECT_TRUE(ok->isEnabled());
-
     attempt(QStringLiteral("demo"), QStringLiteral("three"));
-    EXPECT_FALSE(ok->isEnabled());
     EXPECT_EQ(message(),
               QStringLiteral("The employee code or the password is wrong. Wait 2 seconds before the next try."));
 
-    // A click on the disabled button is no attempt.
+    // Enter during the wait is no attempt, but it answers
     control<QLineEdit>("txtPassword")->setText(QStringLiteral("demo"));
-    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::keyClick(control<QLineEdit>("txtPassword"), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(message().contains(QStringLiteral(" before the next try."))) << message().toStdString();
+    QTRY_COMPARE_WITH_TIMEOUT(message(), QStringLiteral("The employee code or the password is wrong. "
+                                                        "Wait 1 second before the next try."), 2000);
 
-    QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), 5000);
-    EXPECT_EQ(message(), QStringLiteral("The employee code or the password is wrong."));
+    QTRY_COMPARE_WITH_TIMEOUT(message(), QStringLiteral("The employee code or the password is wrong."), 3000);
     EXPECT_TRUE(dialog.isVisible());
 
     attempt(QStringLiteral("demo"), QStringLiteral("four"));
-    EXPECT_FALSE(ok->isEnabled());
     EXPECT_TRUE(message().endsWith(QStringLiteral("Wait 4 seconds before the next try.")));
 }
 
@@ -129,8 +128,19 @@ TEST_F(LoginDialogTest, ServerProblemsShowTheirReasonWithoutSlowingTheNextTry)
     for (int i = 0; i < 4; ++i)
         attempt(QStringLiteral("demo"), QStringLiteral("demo"));
     EXPECT_TRUE(message().contains(QStringLiteral("does not hold the hospital databases"))) << message().toStdString();
-    EXPECT_TRUE(control<QPushButton>("cmdOK")->isEnabled());
+    EXPECT_FALSE(message().contains(QStringLiteral("Wait")));
     EXPECT_TRUE(dialog.isVisible());
+    // what was typed stays: the server was at fault, not the password
+    EXPECT_EQ(control<QLineEdit>("txtPassword")->text(), QStringLiteral("demo"));
+
+    // a damaged database file is named
+    control<QLineEdit>("txtServerFolder")->setText(database.folder());
+    QFile damaged(QDir(database.folder()).filePath(QStringLiteral("PWO.sqlite")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(QByteArray(4096, 'x'));
+    damaged.close();
+    attempt(QStringLiteral("demo"), QStringLiteral("demo"));
+    EXPECT_TRUE(message().contains(QStringLiteral("PWO.sqlite is not a database."))) << message().toStdString();
 }
 
 TEST_F(LoginDialogTest, CancelRejectsWithoutALogin)

@@ -9,7 +9,10 @@
 
 namespace hospital::components {
 
-CurrentUser::CurrentUser(QString demoFolder) : demoFolder_(std::move(demoFolder)) {}
+CurrentUser::CurrentUser(QString demoFolder, std::function<void()> environmentRefused)
+    : demoFolder_(std::move(demoFolder)), environmentRefused_(std::move(environmentRefused))
+{
+}
 
 void CurrentUser::setPasswordDeptCode(const QString &departmentCode)
 {
@@ -37,6 +40,8 @@ void CurrentUser::logInFromEnvironment(const EnvironmentLogin &given)
                      given.employeeCode.toLocal8Bit().constData(),
                      QDir::toNativeSeparators(given.folder).toLocal8Bit().constData(),
                      refusal->reason.toLocal8Bit().constData());
+        if (environmentRefused_)
+            environmentRefused_();
         return;
     }
     user_ = std::move(std::get<LoggedInUser>(outcome));

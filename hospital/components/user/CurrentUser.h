@@ -5,6 +5,7 @@
 
 #include "core/SiblingComponents.h"
 
+#include <functional>
 #include <optional>
 
 namespace hospital::components {
@@ -13,8 +14,9 @@ namespace hospital::components {
 // dialog or the environment, and owns that user's connection.
 class CurrentUser : public pwo::CurrentUserComponent {
 public:
-    // `demoFolder` is the stand-in database the dialog offers first.
-    explicit CurrentUser(QString demoFolder);
+    // `demoFolder` is the stand-in database the dialog offers first;
+    // `environmentRefused` hears of a refused login from the environment.
+    explicit CurrentUser(QString demoFolder, std::function<void()> environmentRefused = {});
 
     void setPasswordDeptCode(const QString &departmentCode) override;
     void ShowMain() override;
@@ -32,6 +34,7 @@ private:
     void logInFromEnvironment(const EnvironmentLogin &given);
 
     QString demoFolder_;
+    std::function<void()> environmentRefused_;
     QString departmentCode_;
     std::optional<LoggedInUser> user_;
 };

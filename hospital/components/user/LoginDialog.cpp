@@ -25,14 +25,14 @@ LoginDialog::LoginDialog(const QString &demoFolder, const QString &departmentCod
 {
     form_.setupUi(this);
     form_.optDemoServer->setToolTip(QDir::toNativeSeparators(demoFolder));
-    waitTimer_.setSingleShot(true);
+    countdown_.setInterval(1000);
 
     connect(form_.cmdOK, &QPushButton::clicked, this, &LoginDialog::tryLogin);
     connect(form_.cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(form_.cmdBrowseFolder, &QPushButton::clicked, this, &LoginDialog::browseFolder);
     for (QRadioButton *option : {form_.optDemoServer, form_.optFolderServer, form_.optOdbcServer})
         connect(option, &QRadioButton::toggled, this, &LoginDialog::showServerFields);
-    connect(&waitTimer_, &QTimer::timeout, this, &LoginDialog::endWait);
+    connect(&countdown_, &QTimer::timeout, this, &LoginDialog::showWait);
     showServerFields();
 }
 
@@ -47,6 +47,10 @@ ServerChoice LoginDialog::chosenServer() const
 
 void LoginDialog::tryLogin()
 {
+    if (countdown_.isActive()) {
+        showWait();
+        return;
+    }
     LoginOutcome outcome = [&] {
         WaitCursor busy;
         return checkLogin(chosenServer(), form_.txtEmployeeCode->text(), form_.txtPassword->text(), departmentCode_);
@@ -63,21 +67,35 @@ void LoginDialog::refuse(const LoginRefusal &refusal)
 {
     lastReason_ = refusal.reason;
     form_.lblMessage->setText(refusal.reason);
-    form_.txtPassword->clear();
-    form_.txtPassword->setFocus();
+    // A server that could not be used says nothing of the password: keep it.
     if (!refusal.credentialsRefused)
         return;
+    form_.txtPassword->clear();
+    form_.txtPassword->setFocus();
     const std::chrono::seconds wait = throttle_.refused();
     if (wait.count() == 0)
         return;
-    form_.cmdOK->setEnabled(false);
-    form_.lblMessage->setText(QStringLiteral("%1 Wait %2 seconds before the next try.").arg(refusal.reason).arg(wait.count()));
-    waitTimer_.start(wait);
+    waitUntil_ = QDeadlineTimer(wait);
+    countdown_.start();
+    showWait();
+}
+
+void LoginDialog::showWait()
+{
+    const qint64 left = (waitUntil_.remainingTime() + 999) / 1000;
+    if (left <= 0) {
+        endWait();
+        return;
+    }
+    form_.lblMessage->setText(QStringLiteral("%1 Wait %2 %3 before the next try.")
+                                  .arg(lastReason_)
+                                  .arg(left)
+                                  .arg(left == 1 ? QStringLiteral("second") : QStringLiteral("seconds")));
 }
 
 void LoginDialog::endWait()
 {
-    form_.cmdOK->setEnabled(true);
+    countdown_.stop();
     form_.lblMessage->setText(lastReason_);
 }
 

@@ -5,6 +5,7 @@
 #include "hospital/components/user/LoginThrottle.h"
 
 #include <QDialog>
+#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <optional>
@@ -25,6 +26,7 @@ private:
     ServerChoice chosenServer() const;
     void tryLogin();
     void refuse(const LoginRefusal &refusal);
+    void showWait();
     void endWait();
     void showServerFields();
     void browseFolder();
@@ -33,7 +35,9 @@ private:
     QString demoFolder_;
     QString departmentCode_;
     LoginThrottle throttle_;
-    QTimer waitTimer_;
+    // While a wait runs, OK only says how long is left; the text counts down.
+    QDeadlineTimer waitUntil_;
+    QTimer countdown_;
     QString lastReason_;
     std::optional<LoggedInUser> loggedIn_;
 };

@@ -56,6 +56,8 @@ DemoRequest parseRequest(const QCoreApplication &app)
     if (!isNumber)
         throw UsageError(QStringLiteral("--patients needs a whole number, not \"%1\".").arg(parser.value(patients)));
     request.folder = parser.value(out);
+    if (request.folder.trimmed().isEmpty())
+        throw UsageError(QStringLiteral("--out needs a folder name."));
     request.today = parser.isSet(today) ? QDate::fromString(parser.value(today), QStringLiteral("yyyy-MM-dd"))
                                         : QDate::currentDate();
     if (!request.today.isValid())
