@@ -8,6 +8,7 @@
 #include "core/ErrorPolicy.h"
 #include "core/ProgramState.h"
 #include "frame/ProgramLifetime.h"
+#include "frame/ToolIcons.h"
 #include "frame/modMain.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Patient Welfare Office"));
+    QApplication::setWindowIcon(pwo::toolIcon(pwo::ToolIcon::Program));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("The desk client of the Patient Welfare Office."));
     parser.addHelpOption();

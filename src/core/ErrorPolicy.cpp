@@ -5,15 +5,35 @@
 
 namespace pwo {
 
+namespace {
+
+// Beyond this the box would outgrow the screen: the rest goes to its details.
+constexpr int longestShownText = 500;
+constexpr int mostShownLines = 12;
+
+} // namespace
+
 void reportUnhandledFailure(const std::exception &failure)
 {
-    long number = -1;
+    Prompt prompt;
+    prompt.buttons = QMessageBox::Ok;
+    prompt.icon = QMessageBox::Critical;
+    prompt.title = programTitle();
     QString description = QString::fromUtf8(failure.what());
+    QString heading;
     if (const auto *database = dynamic_cast<const DatabaseError *>(&failure)) {
-        number = database->number();
+        heading = QStringLiteral("Error %1\n\n").arg(database->number());
         description = database->description();
     }
-    showMessage(QStringLiteral("Error %1\n\n%2").arg(number).arg(description), QMessageBox::Ok, QMessageBox::Critical);
+    const QStringList lines = description.split(QLatin1Char('\n'));
+    if (description.size() > longestShownText || lines.size() > mostShownLines) {
+        QString shown = lines.mid(0, mostShownLines).join(QLatin1Char('\n')).left(longestShownText);
+        prompt.text = heading + shown + QStringLiteral(" …\n\nThe whole message is under Show Details.");
+        prompt.details = description;
+    } else {
+        prompt.text = heading + description;
+    }
+    Prompter::current().ask(prompt);
 }
 
 } // namespace pwo

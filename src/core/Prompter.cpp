@@ -12,6 +12,7 @@ public:
     QMessageBox::StandardButton ask(const Prompt &prompt) override
     {
         QMessageBox box(prompt.icon, prompt.title, prompt.text, prompt.buttons, QApplication::activeWindow());
+        box.setDetailedText(prompt.details);
         return QMessageBox::StandardButton(box.exec());
     }
 

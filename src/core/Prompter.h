@@ -13,6 +13,8 @@ struct Prompt {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
+    // Shown on request below the text (a long statement an error quotes).
+    QString details;
 };
 
 // Every message box, question and input box goes through here, so that

@@ -90,6 +90,14 @@ void draw(QPainter &p, ToolIcon which)
         p.drawArc(QRectF(19, 8, 10, 10), 30 * 16, 270 * 16);
         p.drawLine(QPointF(28, 9), QPointF(28.5, 13));
         break;
+    case ToolIcon::Program:  // the office's sign: a white cross on blue
+        p.setBrush(accent);
+        p.drawRoundedRect(QRectF(2, 2, 28, 28), 6, 6);
+        p.setPen(Qt::NoPen);
+        p.setBrush(paper);
+        p.drawRect(QRectF(13, 7, 6, 18));
+        p.drawRect(QRectF(7, 13, 18, 6));
+        break;
     }
 }
 

@@ -54,6 +54,7 @@ mdiPWO::mdiPWO()
 {
     setObjectName(QStringLiteral("mdiPWO"));
     setWindowTitle(QStringLiteral("Patient Welfare Office"));
+    setWindowIcon(toolIcon(ToolIcon::Program));
     setAttribute(Qt::WA_DeleteOnClose);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea_);
@@ -249,6 +250,7 @@ frmListPatient &mdiPWO::patientList()
                 [this](const QPoint &where) { menus_.mnuFile->popup(where); });
         QMdiSubWindow *child = mdiArea_->addSubWindow(patientList_);
         child->setAttribute(Qt::WA_DeleteOnClose);
+        child->setWindowIcon(windowIcon());
         child->hide();
     }
     return *patientList_;

@@ -15,23 +15,25 @@ struct PatientListColumn {
     const char *header;
     int widthTwips;
     const char *resultColumn;
+    // Numbers and dates are never cut: the column grows to its longest value.
+    bool wholeValue;
 };
 
 // The list's columns in order: the admission number as the item text, then
 // columns 1 to 11.
 inline constexpr std::array<PatientListColumn, 12> patientListColumns{{
-    {" Adm. No.", 1000, "IDNUM"},
-    {" Hosp.No.", 1050, "HospNum"},
-    {" Adm.Date", 1900, "AdmDate"},
-    {" Last Name", 1550, "LastName"},
-    {" First Name", 1550, "FirstName"},
-    {" Middle Name", 1550, "MiddleName"},
-    {" Room No.", 1000, "RoomID"},
-    {" PWO  ", 1350, "PWO"},
-    {" Address", 2300, "Address"},
-    {" Dcr.Date", 2500, "dcrdate"},
-    {" BillingDate", 2500, "BillingDate"},
-    {" Er", 1000, "ERNum"},
+    {" Adm. No.", 1000, "IDNUM", true},
+    {" Hosp.No.", 1050, "HospNum", true},
+    {" Adm.Date", 1900, "AdmDate", true},
+    {" Last Name", 1550, "LastName", false},
+    {" First Name", 1550, "FirstName", false},
+    {" Middle Name", 1550, "MiddleName", false},
+    {" Room No.", 1000, "RoomID", true},
+    {" PWO  ", 1350, "PWO", true},
+    {" Address", 2300, "Address", false},
+    {" Dcr.Date", 2500, "dcrdate", true},
+    {" BillingDate", 2500, "BillingDate", true},
+    {" Er", 1000, "ERNum", true},
 }};
 
 namespace PatientListColumnIndex {

@@ -2,6 +2,8 @@
 
 #include "PatientListColumns.h"
 
+#include "widgets/SortIcons.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -37,8 +39,20 @@ int compareIgnoringCase(QStringView a, QStringView b)
 }
 
 PatientListModel::PatientListModel(QObject *parent)
-    : QAbstractTableModel(parent), rows_(int(patientListColumns.size())), headerIcons_(patientListColumns.size())
+    : QAbstractTableModel(parent),
+      rows_(int(patientListColumns.size())),
+      // blank pictures from the start, so that the first sort shifts no caption
+      headerIcons_(patientListColumns.size(), sortIcon(QStringLiteral("Blank")))
 {
+}
+
+QString PatientListModel::longestText(int column) const
+{
+    QStringView longest;
+    for (int row = 0; row < rows_.rowCount(); ++row)
+        if (const QStringView cell = rows_.cell(row, column); cell.size() > longest.size())
+            longest = cell;
+    return longest.toString();
 }
 
 void PatientListModel::setRows(TextRows rows)
@@ -119,7 +133,11 @@ int PatientListModel::columnCount(const QModelIndex &parent) const
 
 QVariant PatientListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (role == Qt::SizeHintRole && rowHeight_ > 0)
+        return QSize(0, rowHeight_);
+    if (role != Qt::DisplayRole)
         return {};
     return text(index.row(), index.column());
 }

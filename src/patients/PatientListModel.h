@@ -28,6 +28,10 @@ public:
     // keep their order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     void setHeaderIcon(int column, const QIcon &icon);
+    // The height every row is given (the view's font decides it).
+    void setRowHeight(int pixels) { rowHeight_ = pixels; }
+    // The longest text of a column, by characters, among all rows.
+    QString longestText(int column) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -42,6 +46,7 @@ private:
     int sortColumn_ = -1;
     Qt::SortOrder sortDirection_ = Qt::AscendingOrder;
     std::vector<QIcon> headerIcons_;
+    int rowHeight_ = 0;
 };
 
 } // namespace pwo

@@ -10,6 +10,7 @@
 #include "core/ProgramState.h"
 #include "core/Prompter.h"
 #include "core/Twips.h"
+#include "widgets/HeaderWidths.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/SortIcons.h"
 
@@ -78,6 +79,9 @@ frmListPatient::frmListPatient(QWidget *parent) : QWidget(parent), model_(new Pa
     ui.lvwSearchPatient->installEventFilter(this);
     ui.lvwSearchPatient->viewport()->installEventFilter(this);
     ui.imgSplitter->installEventFilter(this);
+    // Room above the capitals, so that the tilde of an Ñ clears the row above.
+    const QFontMetrics rowFont(ui.lvwSearchPatient->font());
+    model_->setRowHeight(rowFont.height() + rowFont.height() / 3);
     connectHandlers();
     SizeControls(splitterX_);
 }
@@ -94,6 +98,18 @@ void frmListPatient::setSearchTexts(const PatientSearchTexts &texts)
     ui.txtHospNum->setText(texts.hospitalNumber);
     ui.txtIDNum->setText(texts.admissionNumber);
     ui.txtLastname->setText(texts.lastName);
+}
+
+void frmListPatient::showWholeValues()
+{
+    QHeaderView &header = *ui.lvwSearchPatient->header();
+    for (int c = 0; c < int(patientListColumns.size()); ++c) {
+        if (!patientListColumns[size_t(c)].wholeValue)
+            continue;
+        const int needed = wholeTextWidth(header, model_->longestText(c));
+        if (needed > header.sectionSize(c))
+            header.resizeSection(c, needed);
+    }
 }
 
 void frmListPatient::SizeControls(int x)
@@ -230,6 +246,7 @@ void frmListPatient::loadList(const QString &procedure, const QStringList &argum
     ui.lvwSearchPatient->setEnabled(true);
     ui.lblRecCount->setText(QStringLiteral("Total No. of Records: ") + QString::number(count));
     model_->setRows(std::move(rows));
+    showWholeValues();
     ui.lvwSearchPatient->setCurrentIndex(model_->index(0, 0));
     if (ui.lvwSearchPatient->isVisible()) {
         ui.lvwSearchPatient->setFocus();

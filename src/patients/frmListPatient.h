@@ -61,6 +61,8 @@ private:
                          const QString &firstName, const QString &middleName);
     void loadList(const QString &procedure, const QStringList &arguments, Connection &connection, int filledColumns);
     void SelectCurrentPatient();
+    // Widens the number and date columns to their longest value shown.
+    void showWholeValues();
     // The five search texts trimmed, in the order the list procedures take them.
     QStringList searchArguments() const;
     int selectedPatientType() const;

@@ -1,5 +1,6 @@
 #include "frmListPatientForm.h"
 
+#include "widgets/HeaderWidths.h"
 #include "widgets/LinkLabel.h"
 #include "ListSplitterLayout.h"
 #include "PatientListColumns.h"
@@ -13,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTreeView>
 #include <QWidget>
 
@@ -67,6 +67,17 @@ void frmListPatientForm::setupUi(QWidget *window, QAbstractItemModel *patients)
     buildPatientTypeFrame(window);
     buildPanel(window);
     buildList(window, patients);
+    // Tab follows the screen: the boxes top to bottom, Search, the patient
+    // types, the panel, the list.
+    QWidget *previous = nullptr;
+    for (QWidget *stop : std::initializer_list<QWidget *>{txtLastname, txtHospNum, txtIDNum, txtFirstname, txtMiddleName,
+                                                          cmdSearch, optPatientType[0], optPatientType[1],
+                                                          optPatientType[2], optPatientType[3], lblPWO, cmdClose,
+                                                          lvwSearchPatient}) {
+        if (previous)
+            QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
 }
 
 void frmListPatientForm::buildSearchFrame(QWidget *window)
@@ -154,14 +165,8 @@ void frmListPatientForm::buildList(QWidget *window, QAbstractItemModel *patients
     header->setSectionsMovable(false);
     header->setSortIndicatorShown(false);
     // The office's widths, but never narrower than a caption with its sort picture.
-    const QFontMetrics captions(header->font());
-    const int pictureAndPadding = 12 + 4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-    for (int c = 0; c < int(patientListColumns.size()); ++c) {
-        const PatientListColumn &column = patientListColumns[size_t(c)];
-        header->resizeSection(c, std::max(twipsToPixelsX(column.widthTwips, window),
-                                          captions.horizontalAdvance(QString::fromLatin1(column.header)) +
-                                              pictureAndPadding));
-    }
+    for (int c = 0; c < int(patientListColumns.size()); ++c)
+        resizeSectionKeepingCaption(*header, c, twipsToPixelsX(patientListColumns[size_t(c)].widthTwips, window));
     lvwSearchPatient->setEnabled(false);
 
     imgSplitter = new QFrame(window);

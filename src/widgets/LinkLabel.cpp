@@ -1,5 +1,6 @@
 #include "LinkLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace pwo {
@@ -7,6 +8,8 @@ namespace pwo {
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+    // Reached with Tab and pressed with Space or Enter, as a button is.
+    setFocusPolicy(Qt::StrongFocus);
     showHovered(false);
 }
 
@@ -30,8 +33,34 @@ void LinkLabel::enterEvent(QEnterEvent *event)
 // Leaving the label is moving over the panel behind it.
 void LinkLabel::leaveEvent(QEvent *event)
 {
-    showHovered(false);
+    showHovered(hasFocus());
     QLabel::leaveEvent(event);
+}
+
+// The focus looks as the pointer over it does, so that a Tab stop shows.
+void LinkLabel::focusInEvent(QFocusEvent *event)
+{
+    showHovered(true);
+    QLabel::focusInEvent(event);
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent *event)
+{
+    showHovered(underMouse());
+    QLabel::focusOutEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -5,7 +5,8 @@
 namespace pwo {
 
 // A label drawn like a link: light blue, yellow and underlined while the
-// pointer is over it, with a hand pointer; clicking it emits clicked().
+// pointer or the focus is on it, with a hand pointer; clicking it, or Space
+// or Enter while it has the focus, emits clicked().
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -22,6 +23,9 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void showHovered(bool hovered);

@@ -1,5 +1,6 @@
 #include "frmEmployeeListingForm.h"
 
+#include "HeaderWidths.h"
 #include "SearchIcon.h"
 
 #include "core/Twips.h"
@@ -60,7 +61,8 @@ void frmEmployeeListingForm::setupUi(QDialog *window, QAbstractItemModel *worker
     GridListWorkers->horizontalHeader()->setStretchLastSection(true);
     GridListWorkers->setModel(workers);  // before the widths: they apply to existing columns
     for (int column = 0; column < int(std::size(columnWidthsInTwips)); ++column)
-        GridListWorkers->setColumnWidth(column, twipsToPixelsX(columnWidthsInTwips[column], GridListWorkers));
+        resizeSectionKeepingCaption(*GridListWorkers->horizontalHeader(), column,
+                                    twipsToPixelsX(columnWidthsInTwips[column], GridListWorkers));
 
     txtRecCount = new QLineEdit(window);
     txtRecCount->setObjectName(QStringLiteral("txtRecCount"));

@@ -241,6 +241,10 @@ TEST_F(PatientListProgram, ClickingARowChoosesItAndFocusWithoutASelectionChanges
 
 TEST_F(PatientListProgram, HeaderClicksFlipTheOrderEveryTime)
 {
+    // every caption has its picture from the start, so the first click moves no caption
+    const QImage blankAtStart = pictureOf(QVariant::fromValue(sortIcon(QStringLiteral("Blank"))));
+    for (int c = 0; c < rows()->columnCount(); ++c)
+        EXPECT_EQ(pictureOf(rows()->headerData(c, Qt::Horizontal, Qt::DecorationRole)), blankAtStart) << c;
     clickSearch();
     const int n = rows()->rowCount();
     ASSERT_GT(n, 3);
@@ -400,6 +404,41 @@ TEST_F(PatientListProgram, TheDepartmentLabelLooksLikeALink)
     QApplication::sendEvent(link, &leave);
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0xC0, 0xC0, 0xFF));
     EXPECT_FALSE(link->font().underline());
+}
+
+TEST_F(PatientListProgram, TabFollowsTheScreenAndTheDepartmentLabelWorksFromTheKeyboard)
+{
+    QStringList chain;
+    QWidget *stop = box("txtLastname");
+    for (int i = 0; i < 13; ++i) {
+        chain << stop->objectName();
+        do
+            stop = stop->nextInFocusChain();
+        while (!(stop->focusPolicy() & Qt::TabFocus) || !stop->isVisibleTo(list()));
+    }
+    EXPECT_EQ(chain, (QStringList{"txtLastname", "txtHospNum", "txtIDNum", "txtFirstname", "txtMiddleName",
+                                  "cmdSearch", "optPatientType_0", "optPatientType_1", "optPatientType_2",
+                                  "optPatientType_3", "lblPWO", "cmdClose", "lvwSearchPatient"}));
+
+    auto *link = qobject_cast<LinkLabel *>(label("lblPWO"));
+    link->setFocus();
+    QTest::keyClick(link, Qt::Key_Space);
+    EXPECT_EQ(CurrentPatient().PatientType(), QStringLiteral("5"));
+    EXPECT_TRUE(listStatements().last().startsWith(QLatin1String("PWO..sp_PWO_LoadPWOPatient")));
+}
+
+TEST_F(PatientListProgram, NumbersAndDatesAreShownWholeAndRowsClearTheTilde)
+{
+    clickSearch();
+    QHeaderView *header = view()->header();
+    for (int c : {admissionColumn, hospitalNumberColumn, 2, 7, 9}) {
+        QString longest;
+        for (int r = 0; r < rows()->rowCount(); ++r)
+            if (cell(r, c).size() > longest.size())
+                longest = cell(r, c);
+        EXPECT_GE(header->sectionSize(c), view()->fontMetrics().horizontalAdvance(longest)) << c;
+    }
+    EXPECT_GT(view()->visualRect(rows()->index(0, 0)).height(), view()->fontMetrics().height());
 }
 
 TEST_F(PatientListProgram, DraggingTheSplitterMovesTheListAndKeepsBothSidesInView)
