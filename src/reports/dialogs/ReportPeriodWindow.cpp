@@ -136,6 +136,13 @@ QDate PeriodPickers::endDate() const
     return dtEnd->date();
 }
 
+bool ReportPeriodWindow::runFor(ReportPeriodChoice &choice)
+{
+    choice.CloseForm = false;
+    choice.CloseForm = !run();
+    return !choice.CloseForm;
+}
+
 void PeriodPickers::copyInto(ReportPeriodChoice &choice) const
 {
     choice.startDate = startDate();

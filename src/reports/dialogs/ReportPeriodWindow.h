@@ -29,6 +29,8 @@ public:
     void centreOnScreen();
     // Shows the window modal; true when it was left with "&Enter".
     bool run();
+    // The same, keeping in the choice whether the user closed it instead.
+    bool runFor(ReportPeriodChoice &choice);
 
 private:
     void keepButtonsAfter(QWidget *lastInput);

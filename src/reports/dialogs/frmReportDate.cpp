@@ -16,10 +16,8 @@ frmReportDate::frmReportDate()
 void frmReportDate::Show()
 {
     ReportPeriodChoice &choice = ReportDate();
-    choice.CloseForm = false;
     frmReportDate window;
-    choice.CloseForm = !window.run();
-    if (choice.CloseForm)
+    if (!window.runFor(choice))
         return;
     choice.startDate = window.dtStart->date();
     choice.startdate = shortDateText(choice.startDate);

@@ -45,10 +45,8 @@ void frmReportDate2::cmdSearch_Click()
 void frmReportDate2::Show(bool withWorkerRow)
 {
     ReportPeriodChoice &choice = ReportDate2();
-    choice.CloseForm = false;
     frmReportDate2 window(withWorkerRow);
-    choice.CloseForm = !window.run();
-    if (!choice.CloseForm)
+    if (window.runFor(choice))
         window.period_.copyInto(choice);
 }
 

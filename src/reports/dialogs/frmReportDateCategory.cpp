@@ -35,10 +35,8 @@ void frmReportDateCategory::fillCategories()
 void frmReportDateCategory::Show()
 {
     ReportPeriodChoice &choice = ReportDateCategory();
-    choice.CloseForm = false;
     frmReportDateCategory window;
-    choice.CloseForm = !window.run();
-    if (choice.CloseForm)
+    if (!window.runFor(choice))
         return;
     window.period_.copyInto(choice);
     choice.category = window.cmbCategory->currentText();

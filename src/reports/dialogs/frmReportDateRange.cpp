@@ -15,10 +15,8 @@ frmReportDateRange::frmReportDateRange()
 void frmReportDateRange::Show()
 {
     ReportPeriodChoice &choice = ReportDateRange();
-    choice.CloseForm = false;
     frmReportDateRange window;
-    choice.CloseForm = !window.run();
-    if (!choice.CloseForm)
+    if (window.runFor(choice))
         window.period_.copyInto(choice);
 }
 
