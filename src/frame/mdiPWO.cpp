@@ -50,6 +50,7 @@ mdiPWO::mdiPWO()
       tmrReferralNotice_(new QTimer(this)),
       Timer1_(new QTimer(this)),
       Timer2_(new QTimer(this)),
+      flashPhase_(new QTimer(this)),
       tmrShowDateTime_(new QTimer(this))
 {
     setObjectName(QStringLiteral("mdiPWO"));
@@ -162,10 +163,16 @@ void mdiPWO::startTimers()
     tmrReferralNotice_->setObjectName(QStringLiteral("tmrReferralNotice"));
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer2_->setObjectName(QStringLiteral("Timer2"));
+    flashPhase_->setObjectName(QStringLiteral("tmrFlashPhase"));
     tmrShowDateTime_->setObjectName(QStringLiteral("tmrShowDateTime"));
     tmrReferralNotice_->setInterval(referralPollMs);
     Timer1_->setInterval(flashMs);
     Timer2_->setInterval(flashMs);
+    // Timer2 starts half a period after Timer1, so that each colour stays up
+    // for half a period instead of being painted over at once.
+    flashPhase_->setSingleShot(true);
+    flashPhase_->setInterval(flashMs / 2);
+    connect(flashPhase_, &QTimer::timeout, Timer2_, qOverload<>(&QTimer::start));
     tmrShowDateTime_->setInterval(clockMs);
     connect(tmrReferralNotice_, &QTimer::timeout, this, [this] {
         // A tick while the previous one's error box is open would stack one
@@ -211,9 +218,8 @@ void mdiPWO::tmrReferralNotice_Timer()
     btnReferralNotice_->setChecked(true);
     if (Timer1_->isActive())
         return;  // already flashing: restarting would shift its phase
-    // Half a period apart, so that each colour stays up for half a period.
     Timer1_->start();
-    Timer2_->start(flashMs / 2);
+    flashPhase_->start();
 }
 
 void mdiPWO::paintReferralButton(const QColor &colour)
@@ -230,8 +236,6 @@ void mdiPWO::Timer1_Timer()
 
 void mdiPWO::Timer2_Timer()
 {
-    if (Timer2_->interval() != flashMs)
-        Timer2_->setInterval(flashMs);  // after the first, shortened period
     paintReferralButton(QColor(255, 255, 128));
 }
 
@@ -313,7 +317,7 @@ void mdiPWO::unload()
     // The frame itself is deleted once control is back in the event loop,
     // since the caller may be its own slot.
     closeChildWindows();
-    for (QTimer *timer : {tmrReferralNotice_, Timer1_, Timer2_, tmrShowDateTime_})
+    for (QTimer *timer : {tmrReferralNotice_, Timer1_, Timer2_, flashPhase_, tmrShowDateTime_})
         timer->stop();
     hide();
     deleteLater();

@@ -67,6 +67,7 @@ private:
     QTimer *tmrReferralNotice_;
     QTimer *Timer1_;
     QTimer *Timer2_;
+    QTimer *flashPhase_;
     QTimer *tmrShowDateTime_;
     Recordset referralPoll_;
     bool pollRunning_ = false;
