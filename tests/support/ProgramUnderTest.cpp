@@ -1,6 +1,7 @@
 #include "ProgramUnderTest.h"
 
 #include "hospital/components/HospitalComponents.h"
+#include "hospital/dbserver/ServerFaults.h"
 #include "hospital/dbserver/StandInProvider.h"
 
 #include "patients/CurrentPatient.h"
@@ -53,6 +54,7 @@ ProgramUnderTest::~ProgramUnderTest()
     ProgramLifetime::instance().setEndAction([] {});
     Prompter::install(nullptr);
     globals() = Globals{};
+    hospital::dbserver::ServerFaults::instance().clear();
 }
 
 void ProgramUnderTest::scriptLogin(const QString &user, const QString &password)
@@ -142,4 +144,14 @@ void ProgramUnderTest::settle()
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void ProgramUnderTest::failNextStatementMatching(const QString &pattern, long number, const QString &text)
+{
+    hospital::dbserver::ServerFaults::instance().failNextMatching(pattern, number, text);
+}
+
+void ProgramUnderTest::dropConnectionAt(const QString &pattern)
+{
+    hospital::dbserver::ServerFaults::instance().dropConnectionAt(pattern);
 }
