@@ -1,7 +1,10 @@
 #include "DatabaseSet.h"
 
+#include "ServerErrorNumbers.h"
 #include "SqliteErrors.h"
 #include "TextRules.h"
+
+#include "data/SqlText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,12 +52,12 @@ bool isDatabaseSet(const QString &folder)
 sqlite3 *openDatabaseSet(const QString &folder, DatabaseSetMode mode)
 {
     if (mode == DatabaseSetMode::OpenExisting && !isDatabaseSet(folder))
-        throw pwo::DatabaseError(4060, QStringLiteral("Cannot open the hospital databases in \"%1\": the folder "
+        throw pwo::DatabaseError(ServerError::CannotOpenDatabase, QStringLiteral("Cannot open the hospital databases in \"%1\": the folder "
                                                       "does not hold the five database files.")
                                            .arg(QDir::toNativeSeparators(folder)),
                                  QStringLiteral("Stand-in server"));
     if (mode == DatabaseSetMode::Create && !QDir().mkpath(folder))
-        throw pwo::DatabaseError(5123, QStringLiteral("Cannot create the folder \"%1\".")
+        throw pwo::DatabaseError(ServerError::CannotCreateFolder, QStringLiteral("Cannot create the folder \"%1\".")
                                            .arg(QDir::toNativeSeparators(folder)),
                                  QStringLiteral("Stand-in server"));
 
@@ -63,7 +66,7 @@ sqlite3 *openDatabaseSet(const QString &folder, DatabaseSetMode mode)
                         nullptr) != SQLITE_OK) {
         const QString text = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
-        throw pwo::DatabaseError(17, text, QStringLiteral("Stand-in server"));
+        throw pwo::DatabaseError(ServerError::ServerUnavailable, text, QStringLiteral("Stand-in server"));
     }
     try {
         sqlite3_busy_timeout(db, busyTimeoutMs);
@@ -72,14 +75,13 @@ sqlite3 *openDatabaseSet(const QString &folder, DatabaseSetMode mode)
         sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
         installTextRules(db);
         for (const QString &name : databaseNames()) {
-            QString path = databaseFilePath(folder, name);
-            path.replace(QLatin1Char('\''), QStringLiteral("''"));
+            const QString path = databaseFilePath(folder, name);
             try {
-                exec(db, QStringLiteral("ATTACH DATABASE '%1' AS %2").arg(path, name));
+                exec(db, QStringLiteral("ATTACH DATABASE %1 AS %2").arg(pwo::sql::quoted(path), name));
                 exec(db, QStringLiteral("PRAGMA %1.journal_mode=WAL").arg(name));
                 exec(db, QStringLiteral("PRAGMA %1.synchronous=NORMAL").arg(name));
             } catch (const pwo::DatabaseError &error) {
-                throw damagedFile(db, databaseFilePath(folder, name), error);
+                throw damagedFile(db, path, error);
             }
         }
         exec(db, QStringLiteral("PRAGMA foreign_keys=OFF"));

@@ -1,5 +1,6 @@
 #include "SqlProcedure.h"
 
+#include "ServerErrorNumbers.h"
 #include "StatementRunner.h"
 #include "data/DatabaseError.h"
 
@@ -15,7 +16,7 @@ const QString serverSource = QStringLiteral("Stand-in server");
 
 [[noreturn]] void badDefinition(const QString &path, const QString &why)
 {
-    throw pwo::DatabaseError(2812, QStringLiteral("The procedure file %1 is not valid: %2").arg(path, why), serverSource);
+    throw pwo::DatabaseError(ServerError::ProcedureNotFound, QStringLiteral("The procedure file %1 is not valid: %2").arg(path, why), serverSource);
 }
 
 pwo::Value defaultLiteral(const QString &text)
@@ -97,7 +98,7 @@ pwo::Value SqlProcedure::converted(const Parameter &parameter, const pwo::Value 
             return pwo::Value(pwo::dateTimeText(argument.toDateTime()));
         }
     } catch (const pwo::DatabaseError &) {
-        throw pwo::DatabaseError(8114, QStringLiteral("Error converting data type varchar to %1.").arg(type), serverSource);
+        throw pwo::DatabaseError(ServerError::VarcharToNumeric, QStringLiteral("Error converting data type varchar to %1.").arg(type), serverSource);
     }
     return pwo::Value(argument.toText());
 }
@@ -105,7 +106,7 @@ pwo::Value SqlProcedure::converted(const Parameter &parameter, const pwo::Value 
 void SqlProcedure::run(StatementRunner &runner, const std::vector<pwo::Value> &arguments, pwo::BatchResult &into) const
 {
     if (arguments.size() > parameters_.size())
-        throw pwo::DatabaseError(8144, QStringLiteral("Procedure or function %1 has too many arguments specified.").arg(name_),
+        throw pwo::DatabaseError(ServerError::TooManyArguments, QStringLiteral("Procedure or function %1 has too many arguments specified.").arg(name_),
                                  serverSource);
     std::vector<pwo::Value> values;
     for (size_t i = 0; i < parameters_.size(); ++i) {
@@ -115,7 +116,7 @@ void SqlProcedure::run(StatementRunner &runner, const std::vector<pwo::Value> &a
         else if (p.hasDefault)
             values.push_back(p.defaultValue);
         else
-            throw pwo::DatabaseError(201, QStringLiteral("Procedure or function '%1' expects parameter '%2', which was not supplied.")
+            throw pwo::DatabaseError(ServerError::MissingParameter, QStringLiteral("Procedure or function '%1' expects parameter '%2', which was not supplied.")
                                               .arg(name_, p.name),
                                      serverSource);
     }

@@ -1,5 +1,7 @@
 #include "SqliteErrors.h"
 
+#include "ServerErrorNumbers.h"
+
 #include <QRegularExpression>
 
 #include <sqlite3.h>
@@ -29,24 +31,32 @@ Translation translate(int code, const QString &text)
     if (auto m = noTable.match(text); m.hasMatch()) {
         // The server's own spelling of a qualified name: PWO..tbX
         static const QRegularExpression schemaDot(QStringLiteral("^(\\w+)\\.(?!\\.)"));
-        return {208, QStringLiteral("Invalid object name '%1'.").arg(m.captured(1).replace(schemaDot, QStringLiteral("\\1..")))};
+        return {ServerError::InvalidObjectName, QStringLiteral("Invalid object name '%1'.").arg(m.captured(1).replace(schemaDot, QStringLiteral("\\1..")))};
     }
     if (auto m = noColumn.match(text); m.hasMatch())
-        return {207, QStringLiteral("Invalid column name '%1'.").arg(m.captured(1))};
+        return {ServerError::InvalidColumnName, QStringLiteral("Invalid column name '%1'.").arg(m.captured(1))};
     if (auto m = unique.match(text); m.hasMatch())
-        return {2627, QStringLiteral("Violation of PRIMARY KEY constraint. Cannot insert duplicate key in object "
+        return {ServerError::DuplicateKey, QStringLiteral("Violation of PRIMARY KEY constraint. Cannot insert duplicate key in object "
                                      "'%1' (%2).")
                           .arg(m.captured(1), m.captured(2))};
     if (auto m = notNull.match(text); m.hasMatch())
-        return {515, QStringLiteral("Cannot insert the value NULL into column '%2', table '%1'; column does not "
+        return {ServerError::NullNotAllowed, QStringLiteral("Cannot insert the value NULL into column '%2', table '%1'; column does not "
                                     "allow nulls.")
                          .arg(m.captured(1), m.captured(2))};
     if (auto m = syntax.match(text); m.hasMatch())
-        return {102, QStringLiteral("Incorrect syntax near '%1'.").arg(m.captured(1))};
+        return {ServerError::SyntaxError, QStringLiteral("Incorrect syntax near '%1'.").arg(m.captured(1))};
     if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED)
-        return {1222, QStringLiteral("Lock request time out period exceeded.")};
-    return {50000, text};
+        return {ServerError::LockTimeout, QStringLiteral("Lock request time out period exceeded.")};
+    return {ServerError::UserError, text};
 }
+
+// Busy inside a transaction cannot be waited out: the transaction's snapshot
+// is older than the other desk's write, as a deadlock on the real server.
+bool isDeadlock(sqlite3 *db, int code)
+{
+    return (code & 0xff) == SQLITE_BUSY && (code == SQLITE_BUSY_SNAPSHOT || !sqlite3_get_autocommit(db));
+}
+
 } // namespace
 
 QString numberedMessage(long number, const QString &message)
@@ -56,7 +66,13 @@ QString numberedMessage(long number, const QString &message)
 
 pwo::DatabaseError serverError(sqlite3 *db, const QString &sqliteMessage)
 {
-    const Translation t = translate(db ? sqlite3_extended_errcode(db) : SQLITE_ERROR, sqliteMessage);
+    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
+    if (db && isDeadlock(db, code))
+        return pwo::DatabaseError(ServerError::Deadlock,
+                                  QStringLiteral("Transaction was deadlocked on lock resources with another process "
+                                                 "and has been chosen as the deadlock victim. Rerun the transaction."),
+                                  serverSource);
+    const Translation t = translate(code, sqliteMessage);
     return pwo::DatabaseError(t.number, t.message, serverSource);
 }
 

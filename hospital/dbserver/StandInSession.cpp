@@ -1,6 +1,8 @@
 #include "StandInSession.h"
 
 #include "DatabaseSet.h"
+#include "ServerErrorNumbers.h"
+#include "ServerFaults.h"
 #include "SqliteErrors.h"
 
 #include <sqlite3.h>
@@ -9,10 +11,18 @@ namespace hospital::dbserver {
 
 namespace {
 const QString serverSource = QStringLiteral("Stand-in server");
+
+sqlite3 *connect(const QString &folder)
+{
+    if (ServerFaults::instance().serverDown())
+        throw pwo::DatabaseError(ServerError::ServerUnavailable,
+                                 QStringLiteral("SQL Server does not exist or access denied."), serverSource);
+    return openDatabaseSet(folder, DatabaseSetMode::OpenExisting);
 }
+} // namespace
 
 StandInSession::StandInSession(const QString &folder, std::shared_ptr<const ProcedureRegistry> procedures)
-    : db_(openDatabaseSet(folder, DatabaseSetMode::OpenExisting)),
+    : db_(connect(folder)),
       runner_(std::make_unique<StatementRunner>(db_)),
       procedures_(std::move(procedures))
 {
@@ -26,20 +36,58 @@ StandInSession::~StandInSession()
 
 pwo::BatchResult StandInSession::run(const QString &batch)
 {
+    admit(batch);
+    pwo::BatchResult result;
+    try {
+        runBatch(batch, result);
+    } catch (const pwo::DatabaseError &error) {
+        // The server ends the victim's transaction itself; should that fail,
+        // the caller's rollback ends it and reports why.
+        if (error.number() == ServerError::Deadlock && !sqlite3_get_autocommit(db_))
+            sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    return result;
+}
+
+void StandInSession::runBatch(const QString &batch, pwo::BatchResult &into)
+{
     const std::vector<Statement> *statements = nullptr;
     try {
         statements = &translator_.translate(batch);
     } catch (const TranslationError &error) {
-        throw pwo::DatabaseError(50010, error.message(), serverSource);
+        throw pwo::DatabaseError(ServerError::NotTranslatable, error.message(), serverSource);
     }
-    pwo::BatchResult result;
     for (const Statement &statement : *statements) {
         if (const auto *procedure = std::get_if<ProcedureCall>(&statement))
-            call(*procedure, result);
+            call(*procedure, into);
         else
-            runner_->run(std::get<SqlStatement>(statement).sqlite, result);
+            runner_->run(std::get<SqlStatement>(statement).sqlite, into);
     }
-    return result;
+}
+
+void StandInSession::admit(const QString &statement)
+{
+    if (lost_)
+        loseConnection();
+    const auto fault = ServerFaults::instance().faultFor(++statements_, statement);
+    if (!fault)
+        return;
+    if (fault->drop)
+        loseConnection();
+    throw pwo::DatabaseError(fault->number, fault->text, serverSource);
+}
+
+void StandInSession::loseConnection()
+{
+    // As when the server drops a session: its open transaction is rolled back.
+    if (!lost_ && !sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    lost_ = true;
+    throw pwo::DatabaseError(ServerError::ConnectionLost,
+                             QStringLiteral("A transport-level error has occurred when sending the request to the "
+                                            "server. (An existing connection was forcibly closed by the remote host.)"),
+                             serverSource);
 }
 
 void StandInSession::call(const ProcedureCall &procedure, pwo::BatchResult &into)
@@ -47,7 +95,7 @@ void StandInSession::call(const ProcedureCall &procedure, pwo::BatchResult &into
     const QString database = procedure.database.isEmpty() ? defaultDatabase_ : procedure.database;
     const Procedure *found = procedures_->find(database, procedure.name);
     if (!found)
-        throw pwo::DatabaseError(2812,
+        throw pwo::DatabaseError(ServerError::ProcedureNotFound,
                                  QStringLiteral("Could not find stored procedure '%1'.")
                                      .arg(procedure.database.isEmpty() ? procedure.name
                                                                        : procedure.database + QStringLiteral("..") + procedure.name),
@@ -65,19 +113,27 @@ void StandInSession::execute(const char *sql)
     }
 }
 
+// Deferred, as the server's own: the write lock is taken at the first write,
+// so a desk that only reads inside a transaction never holds up the other.
 void StandInSession::beginTransaction()
 {
+    admit(QStringLiteral("BEGIN TRANSACTION"));
     execute("BEGIN");
 }
 
 void StandInSession::commit()
 {
+    admit(QStringLiteral("COMMIT TRANSACTION"));
     execute("COMMIT");
 }
 
 void StandInSession::rollback()
 {
-    execute("ROLLBACK");
+    if (lost_)
+        loseConnection();
+    // A deadlock victim's transaction is already gone.
+    if (!sqlite3_get_autocommit(db_))
+        execute("ROLLBACK");
 }
 
 void StandInSession::setDefaultDatabase(const QString &name)
@@ -87,7 +143,7 @@ void StandInSession::setDefaultDatabase(const QString &name)
             defaultDatabase_ = known;
             return;
         }
-    throw pwo::DatabaseError(911, QStringLiteral("Database '%1' does not exist. Make sure that the name is entered correctly.")
+    throw pwo::DatabaseError(ServerError::DatabaseNotFound, QStringLiteral("Database '%1' does not exist. Make sure that the name is entered correctly.")
                                       .arg(name),
                              serverSource);
 }

@@ -1,5 +1,6 @@
 #include "TsqlFunctions.h"
 
+#include "ServerErrorNumbers.h"
 #include "SqliteErrors.h"
 #include "data/Value.h"
 
@@ -59,7 +60,7 @@ std::optional<double> numberFromText(const QString &text)
 
 void conversionFailed(sqlite3_context *context, const QString &text, const char *type)
 {
-    resultError(context, 245,
+    resultError(context, ServerError::ConversionFailed,
                 QStringLiteral("Conversion failed when converting the varchar value '%1' to data type %2.")
                     .arg(text, QLatin1String(type)));
 }
@@ -75,7 +76,7 @@ std::optional<QDateTime> dateTimeOf(sqlite3_value *v)
 
 void dateConversionFailed(sqlite3_context *context)
 {
-    resultError(context, 241, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+    resultError(context, ServerError::DateConversionFailed, QStringLiteral("Conversion failed when converting date and/or time from character string."));
 }
 
 // T-SQL's +: text with text concatenates; anything else adds as numbers.
@@ -127,7 +128,7 @@ void tsqlRight(sqlite3_context *context, int argc, sqlite3_value **argv)
     const QString text = textOf(argv[0]);
     const auto count = sqlite3_value_int64(argv[1]);
     if (count < 0) {
-        resultError(context, 536, QStringLiteral("Invalid length parameter passed to the right function."));
+        resultError(context, ServerError::InvalidLength, QStringLiteral("Invalid length parameter passed to the right function."));
         return;
     }
     resultText(context, text.right(int(std::min<sqlite3_int64>(count, text.size()))));
@@ -168,7 +169,7 @@ void tsqlDatePart(sqlite3_context *context, int argc, sqlite3_value **argv)
     else if (part == QLatin1String("minute"))
         sqlite3_result_int(context, time.minute());
     else
-        resultError(context, 155, QStringLiteral("'%1' is not a recognized datepart option.").arg(part));
+        resultError(context, ServerError::UnknownDatePart, QStringLiteral("'%1' is not a recognized datepart option.").arg(part));
 }
 
 void tsqlDateAdd(sqlite3_context *context, int argc, sqlite3_value **argv)
@@ -198,7 +199,7 @@ void tsqlDateAdd(sqlite3_context *context, int argc, sqlite3_value **argv)
     else if (part == QLatin1String("minute"))
         result = moment->addSecs(60 * n);
     else {
-        resultError(context, 155, QStringLiteral("'%1' is not a recognized dateadd option.").arg(part));
+        resultError(context, ServerError::UnknownDatePart, QStringLiteral("'%1' is not a recognized dateadd option.").arg(part));
         return;
     }
     resultText(context, pwo::dateTimeText(result));
@@ -237,7 +238,7 @@ void tsqlDateDiff(sqlite3_context *context, int argc, sqlite3_value **argv)
     else if (part == QLatin1String("minute"))
         result = wholeMinutes(*to) - wholeMinutes(*from);
     else {
-        resultError(context, 155, QStringLiteral("'%1' is not a recognized datediff option.").arg(part));
+        resultError(context, ServerError::UnknownDatePart, QStringLiteral("'%1' is not a recognized datediff option.").arg(part));
         return;
     }
     sqlite3_result_int64(context, result);
@@ -288,7 +289,7 @@ void tsqlToText(sqlite3_context *context, int, sqlite3_value **argv)
                 bool known = false;
                 const QString styled = dateInStyle(*moment, sqlite3_value_int(argv[1]), &known);
                 if (!known) {
-                    resultError(context, 281,
+                    resultError(context, ServerError::InvalidStyle,
                                 QStringLiteral("%1 is not a valid style number when converting from datetime to a "
                                                "character string.")
                                     .arg(sqlite3_value_int(argv[1])));
@@ -346,7 +347,7 @@ void tsqlToReal(sqlite3_context *context, int, sqlite3_value **argv)
         const QString text = textOf(argv[0]);
         const auto number = numberFromText(text);
         if (!number) {
-            resultError(context, 8114, QStringLiteral("Error converting data type varchar to numeric."));
+            resultError(context, ServerError::VarcharToNumeric, QStringLiteral("Error converting data type varchar to numeric."));
             return;
         }
         sqlite3_result_double(context, *number);

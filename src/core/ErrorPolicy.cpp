@@ -3,6 +3,8 @@
 #include "Prompter.h"
 #include "data/DatabaseError.h"
 
+#include <QScopedValueRollback>
+
 namespace pwo {
 
 namespace {
@@ -10,6 +12,10 @@ namespace {
 // Beyond this the box would outgrow the screen: the rest goes to its details.
 constexpr int longestShownText = 500;
 constexpr int mostShownLines = 12;
+
+// True while the box about a lost connection is up: the timers that fire
+// behind it would only say the same again.
+bool lostConnectionShowing = false;
 
 } // namespace
 
@@ -21,10 +27,15 @@ void reportUnhandledFailure(const std::exception &failure)
     prompt.title = programTitle();
     QString description = QString::fromUtf8(failure.what());
     QString heading;
+    bool lostConnection = false;
     if (const auto *database = dynamic_cast<const DatabaseError *>(&failure)) {
         heading = QStringLiteral("Error %1\n\n").arg(database->number());
         description = database->description();
+        lostConnection = database->number() == GatewayError::ConnectionLost;
     }
+    if (lostConnection && lostConnectionShowing)
+        return;
+    const QScopedValueRollback showing(lostConnectionShowing, lostConnectionShowing || lostConnection);
     const QStringList lines = description.split(QLatin1Char('\n'));
     if (description.size() > longestShownText || lines.size() > mostShownLines) {
         QString shown = lines.mid(0, mostShownLines).join(QLatin1Char('\n')).left(longestShownText);

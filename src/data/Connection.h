@@ -4,6 +4,7 @@
 #include "ServerSession.h"
 #include "StatementTrace.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,11 +52,24 @@ public:
     // For record sets: runs one statement, traced as given.
     BatchResult run(const QString &text, const TracedStatement &how);
 
+    // True between a lost connection and the statement that connected again.
+    bool connectionLost() const { return lost_; }
+
 private:
     ServerSession &session();
+    // The session to send the next statement on: after a lost connection a
+    // new one with the same log-in, unless a transaction must first be ended.
+    ServerSession &liveSession();
     [[noreturn]] void fail(const DatabaseError &error);
+    // A failure of the session; a lost connection is reported as such.
+    [[noreturn]] void failOn(const DatabaseError &error);
+    template <typename Call>
+    auto onServer(Call &&call);
 
     std::unique_ptr<ServerSession> session_;
+    std::function<std::unique_ptr<ServerSession>()> reopen_;
+    bool lost_ = false;
+    QString defaultDatabase_;  // set again on a new session after a lost one
     QString connectionString_;
     int cursorLocation_ = 2;
     bool inTransaction_ = false;

@@ -52,7 +52,7 @@ QString Field::Name() const
 void Recordset::Open(const QString &text, Connection &connection, int cursorType, int lockType, int options)
 {
     if (open_)
-        throw DatabaseError(3705, QStringLiteral("Operation is not allowed when the object is open."));
+        throw DatabaseError(GatewayError::ObjectOpen, QStringLiteral("Operation is not allowed when the object is open."));
     BatchResult result = connection.run(text, {TracedStatement::Kind::Open, text, cursorType, lockType, options});
     connection_ = &connection;
     source_ = text;
@@ -76,7 +76,7 @@ void Recordset::Close()
 {
     requireOpen();
     if (editing_)
-        throw DatabaseError(3219, QStringLiteral("The record set has changes that were not written back with Update."));
+        throw DatabaseError(GatewayError::PendingChanges, QStringLiteral("The record set has changes that were not written back with Update."));
     open_ = false;
     result_ = ResultSet();
     columnByName_.clear();

@@ -31,6 +31,9 @@ public:
     virtual void rollback() = 0;
     virtual void setDefaultDatabase(const QString &name) = 0;
     virtual QString defaultDatabase() const = 0;
+    // True once the server is gone for this session: every later call fails,
+    // and only a new session can go on.
+    virtual bool connectionLost() const = 0;
 };
 
 // Opens a session for a connection string (user and password as given to

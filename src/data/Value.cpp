@@ -77,7 +77,7 @@ QString Value::text() const
 QString Value::toText() const
 {
     if (isNull())
-        throw DatabaseError(94, QStringLiteral("Invalid use of Null"));
+        throw DatabaseError(GatewayError::InvalidUseOfNull, QStringLiteral("Invalid use of Null"));
     if (const auto *s = std::get_if<QString>(&data_))
         return *s;
     if (const auto *i = std::get_if<std::int64_t>(&data_))
@@ -101,7 +101,7 @@ double Value::toNumber() const
         return d;
     }
     if (isNull())
-        throw DatabaseError(94, QStringLiteral("Invalid use of Null"));
+        throw DatabaseError(GatewayError::InvalidUseOfNull, QStringLiteral("Invalid use of Null"));
     conversionFailed(QStringLiteral("a number"), toText());
 }
 
@@ -118,7 +118,7 @@ QDateTime Value::toDateTime() const
     if (const auto *m = std::get_if<QDateTime>(&data_))
         return *m;
     if (isNull())
-        throw DatabaseError(94, QStringLiteral("Invalid use of Null"));
+        throw DatabaseError(GatewayError::InvalidUseOfNull, QStringLiteral("Invalid use of Null"));
     const QString s = toText().trimmed();
     bool ok = false;
     const QDateTime moment = parseDateTimeText(s, &ok);

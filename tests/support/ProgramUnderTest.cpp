@@ -1,6 +1,7 @@
 #include "ProgramUnderTest.h"
 
 #include "hospital/components/HospitalComponents.h"
+#include "hospital/dbserver/ServerFaults.h"
 #include "hospital/dbserver/StandInProvider.h"
 
 #include "core/ProgramState.h"
@@ -44,6 +45,7 @@ ProgramUnderTest::~ProgramUnderTest()
     ProgramLifetime::instance().setEndAction([] {});
     Prompter::install(nullptr);
     startProgramStateAfresh();
+    hospital::dbserver::ServerFaults::instance().clear();
 }
 
 void ProgramUnderTest::scriptLogin(const QString &user, const QString &password)
@@ -133,4 +135,14 @@ void ProgramUnderTest::settle()
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void ProgramUnderTest::failNextStatementMatching(const QString &pattern, long number, const QString &text)
+{
+    hospital::dbserver::ServerFaults::instance().failNextMatching(pattern, number, text);
+}
+
+void ProgramUnderTest::dropConnectionAt(const QString &pattern)
+{
+    hospital::dbserver::ServerFaults::instance().dropConnectionAt(pattern);
 }

@@ -56,6 +56,12 @@ public:
     // Lets posted events (deferred deletes, the end-of-program check) run.
     void settle();
 
+    // Server faults for this test: the next statement matching the pattern
+    // (a case-insensitive regular expression) fails with that server error,
+    // or the connection is lost at it.
+    void failNextStatementMatching(const QString &pattern, long number, const QString &text);
+    void dropConnectionAt(const QString &pattern);
+
     const std::deque<pwo::TracedStatement> &trace() const { return pwo::StatementTrace::instance().statements(); }
     QStringList statementTexts() const { return pwo::StatementTrace::instance().texts(); }
 

@@ -47,7 +47,26 @@ QString attributeValue(const QString &value)
     return QLatin1Char('{') + escaped.replace(QLatin1Char('}'), QLatin1StringView("}}")) + QLatin1Char('}');
 }
 
+// SQLSTATE class 08: the connection failed or no longer exists.
+bool saysConnectionLost(const DatabaseError &error)
+{
+    return std::any_of(error.errors().begin(), error.errors().end(),
+                       [](const ErrorInfo &e) { return e.sqlState.startsWith(QLatin1StringView("08")); });
+}
+
 } // namespace
+
+template <typename Call>
+auto OdbcSession::watched(Call &&call)
+{
+    try {
+        return call();
+    } catch (const DatabaseError &error) {
+        if (saysConnectionLost(error))
+            lost_ = true;
+        throw;
+    }
+}
 
 OdbcSession::OdbcSession(const QString &connectionString)
     : environment_(odbc3Environment()), connection_(SQL_HANDLE_DBC, &environment_)
@@ -66,13 +85,15 @@ OdbcSession::~OdbcSession()
 
 BatchResult OdbcSession::run(const QString &batch)
 {
-    const odbc::Handle statement(SQL_HANDLE_STMT, &connection_);
-    return odbc::executeBatch(statement, batch);
+    return watched([&] {
+        const odbc::Handle statement(SQL_HANDLE_STMT, &connection_);
+        return odbc::executeBatch(statement, batch);
+    });
 }
 
 void OdbcSession::beginTransaction()
 {
-    setAutocommit(false);
+    watched([&] { setAutocommit(false); });
     transactionOpen_ = true;
 }
 
@@ -83,9 +104,11 @@ void OdbcSession::rollback() { endTransaction(SQL_ROLLBACK); }
 void OdbcSession::endTransaction(short completionType)
 {
     // On failure autocommit stays off: turning it on would commit what is still open.
-    odbc::check(SQLEndTran(SQL_HANDLE_DBC, connection_.get(), completionType), connection_, "SQLEndTran");
-    transactionOpen_ = false;
-    setAutocommit(true);
+    watched([&] {
+        odbc::check(SQLEndTran(SQL_HANDLE_DBC, connection_.get(), completionType), connection_, "SQLEndTran");
+        transactionOpen_ = false;
+        setAutocommit(true);
+    });
 }
 
 void OdbcSession::setAutocommit(bool on)

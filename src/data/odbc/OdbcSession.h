@@ -22,14 +22,19 @@ public:
     void rollback() override;
     void setDefaultDatabase(const QString &name) override;
     QString defaultDatabase() const override;
+    bool connectionLost() const override { return lost_; }
 
 private:
     void setAutocommit(bool on);
     void endTransaction(short completionType);
+    // Runs one call to the driver, noting when its failure says the link is gone.
+    template <typename Call>
+    auto watched(Call &&call);
 
     odbc::Handle environment_;
     odbc::Handle connection_;
     bool transactionOpen_ = false;
+    bool lost_ = false;
     QString defaultDatabase_;
 };
 
