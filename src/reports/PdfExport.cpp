@@ -1,8 +1,8 @@
 #include "PdfExport.h"
 
+#include "DefinitionError.h"
 #include "ReportPainter.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,17 +11,20 @@
 
 namespace pwo::reports {
 
-void paintPages(const LaidOutReport &report, QPagedPaintDevice &device)
+void paintPages(const LaidOutReport &report, QPagedPaintDevice &device, int first, int last)
 {
+    const int count = int(report.pages.size());
+    first = std::max(first, 1);
+    last = last < 0 ? count : std::min(last, count);
     device.setPageLayout(report.pageLayout());
     QPainter painter;
     if (!painter.begin(&device))
         throw std::runtime_error("The report could not be sent to the printer.");
     const QRectF target(0, 0, device.width(), device.height());
-    for (size_t i = 0; i < report.pages.size(); ++i) {
-        if (i > 0)
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
             device.newPage();
-        paintPage(painter, report.pages[i], report.sizePoints, target);
+        paintPage(painter, report.pages[size_t(page - 1)], report.sizePoints, target);
     }
     painter.end();
 }
@@ -32,7 +35,7 @@ void writePdf(const LaidOutReport &report, const QString &path, const QString &t
         QFile probe(path);
         if (!probe.open(QIODevice::WriteOnly))
             throw std::runtime_error(QStringLiteral("The PDF file %1 cannot be written: %2")
-                                         .arg(QDir::toNativeSeparators(path), probe.errorString())
+                                         .arg(displayPath(path), probe.errorString())
                                          .toStdString());
     }
     QPdfWriter writer(path);

@@ -12,7 +12,8 @@ namespace pwo::reports {
 // when it cannot be written.
 void writePdf(const LaidOutReport &report, const QString &path, const QString &title);
 
-// Paints every page on a printer or PDF writer already set up for the report.
-void paintPages(const LaidOutReport &report, QPagedPaintDevice &device);
+// Paints pages first..last (from 1, both included; clamped to the report) on
+// a printer or PDF writer; without a range, every page.
+void paintPages(const LaidOutReport &report, QPagedPaintDevice &device, int first = 1, int last = -1);
 
 } // namespace pwo::reports

@@ -5,6 +5,7 @@
 #include "ReportLayout.h"
 #include "ReportRows.h"
 
+#include "data/Connection.h"
 #include "data/DatabaseError.h"
 
 namespace pwo {
@@ -60,11 +61,47 @@ const ParameterValues &Report::parameterValues(const QString &subreport) const
     return values_[partIndex(subreport)];
 }
 
+namespace {
+
+// Report queries run inside a transaction that is always rolled back, so that
+// a statement that slipped past the read-only check still changes nothing. A
+// transaction the caller holds is left to the caller.
+class ReadOnlyScope {
+public:
+    explicit ReadOnlyScope(Connection &connection) : connection_(connection), owns_(!connection.inTransaction())
+    {
+        if (owns_)
+            connection_.BeginTrans();
+    }
+    ~ReadOnlyScope()
+    {
+        if (owns_ && connection_.inTransaction()) {
+            try {
+                connection_.RollbackTrans();
+            } catch (const DatabaseError &) {
+                // Only reached while another failure is on its way out; that one is reported.
+            }
+        }
+    }
+    void end()
+    {
+        if (owns_)
+            connection_.RollbackTrans();
+    }
+
+private:
+    Connection &connection_;
+    bool owns_;
+};
+
+} // namespace
+
 LaidOutReport Report::render(Connection &connection, const QString &user, const QDateTime &printedAt) const
 {
     const size_t partCount = definition_.subreports.size() + 1;
     std::vector<ReportRows> rows(partCount);
     std::vector<PartInput> inputs;
+    ReadOnlyScope readOnly(connection);
     for (size_t i = 0; i < partCount; ++i) {
         const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
         PartInput input{&part, &values_[i], nullptr};
@@ -78,13 +115,18 @@ LaidOutReport Report::render(Connection &connection, const QString &user, const 
             try {
                 rows[i] = fetchRows(connection, statement);
             } catch (const DatabaseError &error) {
-                throw DefinitionError(definition_.fileName, part.queryLine,
-                                      QStringLiteral("the server refused the query: %1").arg(error.description()));
+                // The server's number stays with its error; the file and line say which query.
+                throw DatabaseError(error.number(), QStringLiteral("Report %1, line %2: the server refused the query: %3")
+                                                        .arg(displayPath(definition_.fileName))
+                                                        .arg(part.queryLine)
+                                                        .arg(error.description()),
+                                    error.errors().front().source);
             }
             input.rows = &rows[i];
         }
         inputs.push_back(input);
     }
+    readOnly.end();
     try {
         return layOutReport(definition_, inputs, {titleText_, user, printedAt});
     } catch (const LineError &error) {

@@ -1,9 +1,9 @@
 #include "ReportCatalogue.h"
 
+#include "ReportFailure.h"
 #include "modReports.h"
 
 #include "reports/dialogs/ReportDialogs.h"
-#include "shell/ErrorPolicy.h"
 #include "shell/modGlobals.h"
 
 #include <QAction>
@@ -93,7 +93,9 @@ void wireReportMenu(const std::function<QAction *(const QString &name)> &menuIte
         if (!action)
             throw std::logic_error(std::string("The main menu has no item ") + name);
         action->setEnabled(true);
-        QObject::connect(action, &QAction::triggered, action, [handler = handler] { guarded(handler); });
+        QObject::connect(action, &QAction::triggered, action, [handler = handler] {
+            runReportAction(QStringLiteral("The report could not be opened."), handler);
+        });
     }
 }
 

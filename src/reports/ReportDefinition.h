@@ -14,7 +14,7 @@ namespace pwo::reports {
 // subreports, each a "part" with its own parameters, query and layout.
 // Line numbers are kept so that a fault found while running names its line.
 
-enum class ParameterType { Text, Date, Number };
+enum class ParameterType { Text, Date, Number, Boolean };
 
 struct ParameterField {
     QString name;
@@ -34,24 +34,29 @@ struct TextLine {
     Qt::Alignment alignment = Qt::AlignLeft;
     TextStyle style;
     bool sameLine = false;       // printed on the line above, in its own alignment
-    QString conditionName;       // printed only when this value ...
-    QString conditionValue;      // ... equals this text; no name: always
+    Expression condition;        // printed only when this holds; empty: always
     int line = 0;
 };
 
-enum class TotalKind { None, Sum, Count };
+enum class TotalKind { None, Sum, Count, Average, Minimum, Maximum, Distinct };
+
+// A column may print, in place of its value, a running total of it.
+enum class RunningReset { None, Never, Group, Page };
 
 // The column field that numbers the rows instead of showing a field.
 inline const QString rowNumberField = QStringLiteral("rownumber");
 
 struct Column {
-    QString field;  // a column of the query's result, or rowNumberField
+    QString field;          // a column of the query's result, or rowNumberField
+    Expression expression;  // a computed column ("= expression"); then field is empty
     bool isRowNumber() const { return field.compare(rowNumberField, Qt::CaseInsensitive) == 0; }
     QString heading;
     double width = 0;  // millimetres
     Qt::Alignment alignment = Qt::AlignLeft;
     ValueFormat format;
     TotalKind total = TotalKind::None;
+    TotalKind running = TotalKind::None;  // the running total the cells print instead
+    RunningReset runningReset = RunningReset::None;
     int line = 0;
 };
 
@@ -59,6 +64,7 @@ struct Group {
     QString field;
     std::vector<TextLine> header;  // default: the field's value in bold
     TextTemplate footer;           // label of the subtotal row
+    std::vector<TextLine> footerTexts;  // printed after the group's rows and subtotal
     int line = 0;
 };
 
@@ -83,7 +89,7 @@ struct ReportPart {
 
 struct ReportDefinition {
     QString fileName;
-    QPageSize::PageSizeId paper = QPageSize::Letter;
+    QPageSize paper{QPageSize::Letter};
     bool landscape = false;
     double marginMm = 12;
     ReportPart report;

@@ -95,7 +95,7 @@ TEST(Definition, NamesTheLineOfEachKindOfFault)
     EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | wide\n")), 5);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | 10 | middle\n")), 5);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | 10 | left | #x#\n")), 5);
-    EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | 10 | left | | avg\n")), 5);
+    EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | 10 | left | | median\n")), 5);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\n[columns]\na | A | 10\n")), 3);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\npaper = A5\n")), 2);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\ntitle = x\n")), 2);

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -74,6 +75,38 @@ QString definitionPath(const QString &given)
     return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/REPORTS")).filePath(given);
 }
 
+// An author's run takes exactly the values the part asks for, so that a
+// missing or extra one is not mistaken for an empty period.
+void checkValueCount(const pwo::reports::ReportPart &part, const pwo::ReportParameters &values, const QString &what)
+{
+    if (values.size() == part.parameters.size())
+        return;
+    QStringList names;
+    for (const pwo::reports::ParameterField &field : part.parameters)
+        names << field.name;
+    const QString wanted = names.isEmpty() ? QStringLiteral("no values")
+                                           : QStringLiteral("%1 value(s): %2").arg(names.size()).arg(names.join(QStringLiteral(", ")));
+    throw std::runtime_error(
+        QStringLiteral("%1 takes %2; %3 given").arg(what, wanted).arg(values.size()).toStdString());
+}
+
+void checkValueCounts(const pwo::reports::ReportDefinition &definition, const Arguments &args)
+{
+    checkValueCount(definition.report, args.values, QFileInfo(args.definition).fileName());
+    for (const auto &[name, values] : args.subreports)
+        if (!definition.subreport(name))
+            throw std::runtime_error(QStringLiteral("%1 has no subreport \"%2\"")
+                                         .arg(QFileInfo(args.definition).fileName(), name)
+                                         .toStdString());
+    for (const pwo::reports::ReportPart &part : definition.subreports) {
+        const auto given = std::find_if(args.subreports.begin(), args.subreports.end(), [&](const auto &sub) {
+            return sub.first.compare(part.name, Qt::CaseInsensitive) == 0;
+        });
+        checkValueCount(part, given == args.subreports.end() ? pwo::ReportParameters() : given->second,
+                        QStringLiteral("subreport %1 (--sub %1 ...)").arg(part.name));
+    }
+}
+
 QString hospitalName(pwo::Connection &connection)
 {
     pwo::Recordset info;
@@ -94,11 +127,12 @@ int main(int argc, char **argv)
         return 2;
     }
     try {
+        const std::shared_ptr<pwo::Report> report = pwo::Report::open(definitionPath(args.definition));
+        checkValueCounts(report->definition(), args);
         hospital::dbserver::registerStandInProvider();
         pwo::Connection connection;
         connection.Open(hospital::dbserver::standInConnectionString(args.database));
         connection.setDefaultDatabase(QStringLiteral("PWO"));
-        const std::shared_ptr<pwo::Report> report = pwo::Report::open(definitionPath(args.definition));
         report->setTitleText(args.companyGiven ? args.company : hospitalName(connection));
         if (!args.values.empty())
             report->setParameterValues({}, args.values);

@@ -1,0 +1,130 @@
+#include "TestPrinters.h"
+
+#include "reports/DefinitionError.h"
+#include "reports/DefinitionParser.h"
+#include "reports/QueryBinding.h"
+#include "reports/ReportLayout.h"
+
+#include <gtest/gtest.h>
+
+using namespace pwo;
+using namespace pwo::reports;
+
+namespace {
+
+// A statement: charges and payments by department, with a running balance.
+const QString statement = QStringLiteral(R"([report]
+total label = Totals
+[parameters]
+detailed = boolean
+[query]
+SELECT dept, item, charge, paid FROM t
+[columns]
+rownumber       | No.      | 10 | right |          | running count per group
+item            | Item     | 60
+charge          | Charges  | 25 | right | #,##0.00 | sum
+paid            | Payments | 25 | right | #,##0.00 | sum
+= charge - paid | Balance  | 30 | right | #,##0.00 | running sum
+= charge - paid | On page  | 30 | right | #,##0.00 | running sum per page
+[group dept]
+footer = Total for {dept}
+footer text = | {dept}: {count()} items, largest charge {max(charge):#,##0.00}, average {avg(charge):0.00}
+[footer]
+| Balance due: {sum(charge) - sum(paid):#,##0.00}
+when (detailed) | Departments: {distinct(dept)}
+when (not detailed) | Summary only
+)");
+
+ReportRows statementRows(int perDepartment)
+{
+    ReportRows rows;
+    rows.columns = {QStringLiteral("dept"), QStringLiteral("item"), QStringLiteral("charge"), QStringLiteral("paid")};
+    for (const char *dept : {"LABORATORY", "PHARMACY"})
+        for (int i = 0; i < perDepartment; ++i)
+            rows.rows.push_back({Value(dept), Value(QStringLiteral("%1 ITEM %2").arg(dept).arg(i + 1)), Value(10.5),
+                                 Value(i % 2 == 0 ? 0.5 : 0.0)});
+    return rows;
+}
+
+LaidOutReport layOut(const ReportDefinition &d, const ReportRows &rows, const ParameterValues &values)
+{
+    return layOutReport(d, {{&d.report, &values, &rows}},
+                        {QStringLiteral("GENERAL HOSPITAL"), QStringLiteral("ANA"), QDateTime(QDate(2026, 8, 1), QTime(9, 5))});
+}
+
+// The texts on the line of the item named so.
+QStringList lineOf(const LaidOutReport &report, const QString &first)
+{
+    for (const LaidOutPage &page : report.pages)
+        for (const PageItem &item : page.items)
+            if (item.text == first) {
+                QStringList line;
+                for (const PageItem &other : page.items)
+                    if (other.kind == PageItem::Kind::Text && qFuzzyCompare(other.rect.top(), item.rect.top()))
+                        line << other.text;
+                return line;
+            }
+    return {};
+}
+
+} // namespace
+
+TEST(ReportTotals, RunningTotalsCarryOverPagesAndRestartWhereTheySay)
+{
+    const ReportDefinition d = parseDefinition(statement, QStringLiteral("S.rpt"));
+    const LaidOutReport report = layOut(d, statementRows(60), {Value("true")});
+    ASSERT_GE(report.pages.size(), 3u);
+    // The balance never restarts: 60 rows of 10.50 less 30 of 0.50.
+    EXPECT_EQ(lineOf(report, QStringLiteral("LABORATORY ITEM 60")).mid(0, 5),
+              (QStringList{"60", "LABORATORY ITEM 60", "10.50", "0.00", "615.00"}));
+    // Row numbers restart with the department, the balance runs on.
+    EXPECT_EQ(lineOf(report, QStringLiteral("PHARMACY ITEM 1")).mid(0, 5),
+              (QStringList{"1", "PHARMACY ITEM 1", "10.50", "0.50", "625.00"}));
+    // The page column starts again on the first row of every page.
+    for (size_t p = 1; p < report.pages.size(); ++p) {
+        for (const PageItem &item : report.pages[p].items) {
+            if (!item.text.contains(QStringLiteral(" ITEM ")))
+                continue;
+            const QStringList line = lineOf(report, item.text);
+            const double charge = line[2].toDouble(), paid = line[3].toDouble();
+            EXPECT_DOUBLE_EQ(line[5].toDouble(), charge - paid) << "page " << p + 1;
+            break;
+        }
+    }
+}
+
+TEST(ReportTotals, GroupFooterTextsAndTotalsOfTotals)
+{
+    const ReportDefinition d = parseDefinition(statement, QStringLiteral("S.rpt"));
+    const LaidOutReport report = layOut(d, statementRows(3), {Value("true")});
+    const QStringList texts = report.texts();
+    EXPECT_TRUE(texts.contains(QStringLiteral("LABORATORY: 3 items, largest charge 10.50, average 10.50")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Balance due: 61.00")));
+    EXPECT_EQ(lineOf(report, QStringLiteral("Totals")), (QStringList{"Totals", "63.00", "2.00"}));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Departments: 2")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("Summary only")));
+}
+
+TEST(ReportTotals, ABooleanParameterTakesTrueAndFalseAsTheCallersPassThem)
+{
+    const ReportDefinition d = parseDefinition(statement, QStringLiteral("S.rpt"));
+    const QStringList texts = layOut(d, statementRows(2), {Value("false")}).texts();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Summary only")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("Departments: 2")));
+    ReportDefinition bound = d;
+    bound.report.query = QStringLiteral("SELECT dept FROM t WHERE detailed = @detailed");
+    EXPECT_EQ(bindQuery(bound.report, {Value("true")}), QStringLiteral("SELECT dept FROM t WHERE detailed = 1"));
+    EXPECT_EQ(bindQuery(bound.report, {Value("False")}), QStringLiteral("SELECT dept FROM t WHERE detailed = 0"));
+    EXPECT_THROW(bindQuery(bound.report, {Value("maybe")}), LineError);
+}
+
+TEST(ReportTotals, PaperOfAnySizeInMillimetres)
+{
+    const ReportDefinition d =
+        parseDefinition(QStringLiteral("[report]\npaper = 216 x 140\nmargin = 8\n[header]\n| Contract slip\n"),
+                        QStringLiteral("C.rpt"));
+    const LaidOutReport report = layOut(d, {}, {});
+    EXPECT_NEAR(report.sizePoints.width(), 216 * 72 / 25.4, 0.5);
+    EXPECT_NEAR(report.sizePoints.height(), 140 * 72 / 25.4, 0.5);
+    EXPECT_NEAR(d.bodyWidthMm(), 200, 0.1);
+}
