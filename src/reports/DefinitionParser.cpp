@@ -1,17 +1,20 @@
 #include "DefinitionParser.h"
 
 #include "DefinitionError.h"
+#include "NameCheck.h"
 #include "ReadOnlyQuery.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QSizeF>
 
+#include <algorithm>
+
 namespace pwo::reports {
 
 namespace {
 
-enum class Section { Settings, Parameters, Query, Header, Footer, PageHeader, PageFooter, Columns, Group };
+enum class Section { Settings, Parameters, Query, Header, Footer, PageHeader, PageFooter, Columns, Group, Unknown };
 
 const QRegularExpression sectionLine(QStringLiteral("^\\s*\\[([^\\]]*)\\]\\s*$"));
 const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
@@ -219,13 +222,24 @@ public:
                 line.chop(1);
             lineNumber_ = int(i + 1);
             const auto header = sectionLine.match(line);
-            if (header.hasMatch())
-                beginSection(header.captured(1).simplified());
-            else
-                content(line);
+            try {
+                if (header.hasMatch())
+                    beginSection(header.captured(1).simplified());
+                else if (section_ != Section::Unknown)
+                    content(line);
+            } catch (const LineError &fault) {
+                faults_.push_back(fault);
+                if (header.hasMatch() && !started_)
+                    return;  // nothing after a missing [report] can be read
+                if (header.hasMatch())
+                    section_ = Section::Unknown;  // its lines would only repeat the fault
+            }
         }
         finish();
     }
+
+    // Every fault found, in the order of the file.
+    std::vector<LineError> faults_;
 
 private:
     void beginSection(const QString &title)
@@ -302,7 +316,8 @@ private:
         case Section::PageFooter: def_.pageFooter.push_back(textLine(line, lineNumber_, part_->fontSize)); break;
         case Section::Columns: part_->columns.push_back(columnLine(line, lineNumber_)); break;
         case Section::Group: groupSetting(trimmed); break;
-        case Section::Query: break;
+        case Section::Query:
+        case Section::Unknown: break;
         }
     }
 
@@ -397,33 +412,48 @@ private:
             queryLines_.removeLast();
         part_->query = queryLines_.join(u'\n');
         queryLines_.clear();
-        if (part_->query.trimmed().isEmpty())
-            throw LineError(part_->queryLine - 1, QStringLiteral("[query] holds no statement"));
-        checkReadOnlyQuery(part_->query, part_->queryLine);
+        // A fault here is the query's own; the section that follows is read all the same.
+        if (part_->query.trimmed().isEmpty()) {
+            faults_.emplace_back(part_->queryLine - 1, QStringLiteral("[query] holds no statement"));
+            return;
+        }
+        try {
+            checkReadOnlyQuery(part_->query, part_->queryLine);
+        } catch (const LineError &fault) {
+            faults_.push_back(fault);
+        }
     }
 
     void finish()
     {
         endQuery();
-        if (!started_)
-            throw LineError(1, QStringLiteral("the file must begin with [report]"));
+        if (!started_) {
+            if (faults_.empty())
+                faults_.emplace_back(1, QStringLiteral("the file must begin with [report]"));
+            return;
+        }
         checkPart(def_.report);
         for (const ReportPart &part : def_.subreports)
             checkPart(part);
+        std::stable_sort(faults_.begin(), faults_.end(),
+                         [](const LineError &a, const LineError &b) { return a.line() < b.line(); });
     }
 
     void checkPart(const ReportPart &part)
     {
         if (!part.columns.empty() && part.query.isEmpty())
-            throw LineError(part.columns.front().line, QStringLiteral("columns without a [query] to fill them"));
+            faults_.emplace_back(part.columns.front().line, QStringLiteral("columns without a [query] to fill them"));
         double width = 0;
         for (const Column &c : part.columns) {
             width += c.width;
-            if (width > def_.bodyWidthMm() + 0.01)
-                throw LineError(c.line, QStringLiteral("the columns are %1 mm wide up to here; the page has %2 mm")
-                                            .arg(width, 0, 'f', 1)
-                                            .arg(def_.bodyWidthMm(), 0, 'f', 1));
+            if (width > def_.bodyWidthMm() + 0.01) {
+                faults_.emplace_back(c.line, QStringLiteral("the columns are %1 mm wide up to here; the page has %2 mm")
+                                                 .arg(width, 0, 'f', 1)
+                                                 .arg(def_.bodyWidthMm(), 0, 'f', 1));
+                break;
+            }
         }
+        checkPartNames(def_, part, nullptr, faults_);
     }
 
     QString partWord() const { return part_ == &def_.report ? QStringLiteral("report") : QStringLiteral("subreport"); }
@@ -440,15 +470,27 @@ private:
 
 } // namespace
 
+std::vector<DefinitionError> definitionFaults(const QString &text, const QString &fileName,
+                                              ReportDefinition *definition)
+{
+    ReportDefinition read;
+    read.fileName = fileName;
+    Parser parser(read);
+    parser.parse(text);
+    std::vector<DefinitionError> faults;
+    for (const LineError &fault : parser.faults_)
+        faults.emplace_back(fileName, fault.line(), fault.reason());
+    if (definition)
+        *definition = std::move(read);
+    return faults;
+}
+
 ReportDefinition parseDefinition(const QString &text, const QString &fileName)
 {
     ReportDefinition definition;
-    definition.fileName = fileName;
-    try {
-        Parser(definition).parse(text);
-    } catch (const LineError &error) {
-        throw DefinitionError(fileName, error.line(), error.reason());
-    }
+    const std::vector<DefinitionError> faults = definitionFaults(text, fileName, &definition);
+    if (!faults.empty())
+        throw faults.front();
     return definition;
 }
 

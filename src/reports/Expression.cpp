@@ -573,11 +573,14 @@ void Expression::check(const std::function<std::optional<ValueKind>(const QStrin
         case Node::Kind::Binary: {
             const bool arithmetic = node.kind == Node::Kind::Negate ||
                                     QStringLiteral("+-*/").contains(node.text) && node.text.size() == 1;
-            for (const NodePtr &child : node.args)
-                if (kind(*child) == ValueKind::Text && arithmetic)
-                    fault(line, child->column,
-                          QStringLiteral("text cannot take part in \"%1\"; join text with &").arg(
-                              node.kind == Node::Kind::Negate ? QStringLiteral("-") : node.text));
+            const QString op = node.kind == Node::Kind::Negate ? QStringLiteral("-") : node.text;
+            for (const NodePtr &child : node.args) {
+                const ValueKind k = kind(*child);
+                if (arithmetic && k == ValueKind::Text)
+                    fault(line, child->column, QStringLiteral("text cannot take part in \"%1\"; join text with &").arg(op));
+                if (arithmetic && k == ValueKind::Date)
+                    fault(line, child->column, QStringLiteral("a date cannot take part in \"%1\"").arg(op));
+            }
             if (arithmetic)
                 return ValueKind::Number;
             return node.text == u"&" ? ValueKind::Text : ValueKind::Boolean;

@@ -2,6 +2,7 @@
 
 #include "DefinitionError.h"
 #include "DefinitionParser.h"
+#include "NameCheck.h"
 #include "ReportLayout.h"
 #include "ReportRows.h"
 
@@ -96,42 +97,63 @@ private:
 
 } // namespace
 
-LaidOutReport Report::render(Connection &connection, const QString &user, const QDateTime &printedAt) const
+std::vector<ReportRows> Report::fetch(Connection &connection) const
 {
     const size_t partCount = definition_.subreports.size() + 1;
     std::vector<ReportRows> rows(partCount);
-    std::vector<PartInput> inputs;
     ReadOnlyScope readOnly(connection);
     for (size_t i = 0; i < partCount; ++i) {
         const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
-        PartInput input{&part, &values_[i], nullptr};
-        if (!part.query.isEmpty()) {
-            QString statement;
-            try {
-                statement = bindQuery(part, values_[i]);
-            } catch (const LineError &error) {
-                throw DefinitionError(definition_.fileName, error.line(), error.reason());
-            }
-            try {
-                rows[i] = fetchRows(connection, statement);
-            } catch (const DatabaseError &error) {
-                // The server's number stays with its error; the file and line say which query.
-                throw DatabaseError(error.number(), QStringLiteral("Report %1, line %2: the server refused the query: %3")
-                                                        .arg(displayPath(definition_.fileName))
-                                                        .arg(part.queryLine)
-                                                        .arg(error.description()),
-                                    error.errors().front().source);
-            }
-            input.rows = &rows[i];
+        if (part.query.isEmpty())
+            continue;
+        QString statement;
+        try {
+            statement = bindQuery(part, values_[i]);
+        } catch (const LineError &error) {
+            throw DefinitionError(definition_.fileName, error.line(), error.reason());
         }
-        inputs.push_back(input);
+        try {
+            rows[i] = fetchRows(connection, statement);
+        } catch (const DatabaseError &error) {
+            // The server's number stays with its error; the file and line say which query.
+            throw DatabaseError(error.number(), QStringLiteral("Report %1, line %2: the server refused the query: %3")
+                                                    .arg(displayPath(definition_.fileName))
+                                                    .arg(part.queryLine)
+                                                    .arg(error.description()),
+                                error.errors().front().source);
+        }
     }
     readOnly.end();
+    return rows;
+}
+
+LaidOutReport Report::render(Connection &connection, const QString &user, const QDateTime &printedAt) const
+{
+    const std::vector<ReportRows> rows = fetch(connection);
+    std::vector<PartInput> inputs;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
+        inputs.push_back({&part, &values_[i], part.query.isEmpty() ? nullptr : &rows[i]});
+    }
     try {
         return layOutReport(definition_, inputs, {titleText_, user, printedAt});
     } catch (const LineError &error) {
         throw DefinitionError(definition_.fileName, error.line(), error.reason());
     }
+}
+
+std::vector<DefinitionError> Report::check(Connection &connection) const
+{
+    const std::vector<ReportRows> rows = fetch(connection);
+    std::vector<LineError> faults;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
+        checkPartNames(definition_, part, part.query.isEmpty() ? nullptr : &rows[i].columns, faults);
+    }
+    std::vector<DefinitionError> found;
+    for (const LineError &fault : faults)
+        found.emplace_back(definition_.fileName, fault.line(), fault.reason());
+    return found;
 }
 
 } // namespace pwo

@@ -2,7 +2,9 @@
 #include "ReportTestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -95,4 +97,54 @@ TEST_F(ReportTool, ALongListPrintsEveryNumberAndIdentifierWhole)
     // The grand total of the counterparts, digits and cents together.
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Total assessments\\s+\\d{1,3}(,\\d{3})+\\.\\d\\d"))))
         << text.right(400).toStdString();
+}
+
+TEST_F(ReportTool, CheckListsEveryFaultWithItsLineAndPngWritesAPictureAPage)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Faulty.rpt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"([report]
+[parameters]
+startDate = date
+[header]
+| {startDate + 1}
+| {HospNum} {nosuch}
+[query]
+SELECT HospNum, LastName FROM PATIENT_DATA..tbMaster
+[columns]
+HospNum  | Hosp. No. | 30
+FirstNam | First     | 30
+)");
+    file.close();
+    const ToolRun checked = report({QStringLiteral("--db"), db(), QStringLiteral("--check"), path, QStringLiteral("01/01/2026")});
+    EXPECT_EQ(checked.exitCode, 1);
+    EXPECT_TRUE(checked.err.contains(QStringLiteral("line 5: column 4: a date"))) << checked.err.toStdString();
+    // The names of the query are known once it is bound against the database.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(R"([report]
+[header]
+| {HospNum} {nosuch}
+[query]
+SELECT HospNum, LastName FROM PATIENT_DATA..tbMaster
+[columns]
+HospNum  | Hosp. No. | 30
+FirstNam | First     | 30
+)");
+    file.close();
+    const ToolRun bound = report({QStringLiteral("--db"), db(), QStringLiteral("--check"), path});
+    EXPECT_EQ(bound.exitCode, 1);
+    EXPECT_TRUE(bound.err.contains(QStringLiteral("line 3: column 14: \"nosuch\""))) << bound.err.toStdString();
+    EXPECT_TRUE(bound.err.contains(QStringLiteral("line 8: the query returns no field \"FirstNam\""))) << bound.err.toStdString();
+
+    const QString images = dir.filePath(QStringLiteral("pages"));
+    const ToolRun drawn = report({QStringLiteral("--db"), db(), QStringLiteral("--png"), images,
+                                  shipped(QStringLiteral("ListofGrantees.rpt"))});
+    ASSERT_EQ(drawn.exitCode, 0) << drawn.err.toStdString();
+    const QStringList pngs = QDir(images).entryList({QStringLiteral("*.png")});
+    EXPECT_GT(pngs.size(), 1);
+    EXPECT_EQ(pngs.value(0), QStringLiteral("ListofGrantees-001.png"));
+    const QImage first(QDir(images).filePath(pngs.value(0)));
+    EXPECT_GT(first.width(), 1000);  // landscape letter at 110 dpi
 }
