@@ -274,7 +274,10 @@ private:
             const QString field = title.mid(6).trimmed();
             if (!identifier.match(field).hasMatch())
                 fail(QStringLiteral("\"%1\" is not a field name").arg(field));
-            part_->groups.push_back({field, {}, {}, {}, lineNumber_});
+            Group group;
+            group.field = field;
+            group.line = lineNumber_;
+            part_->groups.push_back(std::move(group));
             section_ = Section::Group;
             return;
         }
@@ -400,8 +403,16 @@ private:
             group.footer = TextTemplate::parse(value, lineNumber_);
         else if (key == u"footer text")
             group.footerTexts.push_back(textLine(line.mid(line.indexOf(u'=') + 1), lineNumber_, part_->fontSize));
+        else if (key == u"new page")
+            group.newPage = isYes(value, lineNumber_);
+        else if (key == u"repeat header")
+            group.repeatHeader = isYes(value, lineNumber_);
+        else if (key == u"keep together")
+            group.keepTogether = isYes(value, lineNumber_);
         else
-            fail(QStringLiteral("a group has header, footer and footer text, not \"%1\"").arg(key));
+            fail(QStringLiteral("a group has header, footer, footer text, new page, repeat header and keep together, "
+                                "not \"%1\"")
+                     .arg(key));
     }
 
     void endQuery()

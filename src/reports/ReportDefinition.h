@@ -65,6 +65,9 @@ struct Group {
     std::vector<TextLine> header;  // default: the field's value in bold
     TextTemplate footer;           // label of the subtotal row
     std::vector<TextLine> footerTexts;  // printed after the group's rows and subtotal
+    bool newPage = false;        // each group after the first begins a page
+    bool repeatHeader = false;   // the header again at the top of a page the group goes on to
+    bool keepTogether = false;   // a group that fits on a page is not split over two
     int line = 0;
 };
 

@@ -281,8 +281,10 @@ private:
     {
         out_.pages.emplace_back();
         y_ = contentTop_;
-        if (rows_)
+        if (rows_) {
             placeHeadings();
+            repeatGroupHeaders();
+        }
         pageTop_ = y_;
     }
 
@@ -495,6 +497,8 @@ private:
             groupField_.push_back(index);
         }
         const ListCells cells = formatCells(in);
+        cells_ = &cells;
+        openGroups_.clear();
         fitColumns(in, cells);
         y_ += 2;
         ensure(lineHeight({part.fontSize, true, false}) * 3);
@@ -563,6 +567,7 @@ private:
             totalRow(part, label, grand);
         }
         rows_ = nullptr;
+        cells_ = nullptr;
     }
 
     void add(Totals &totals, const PartInput &in, size_t r) const
@@ -572,19 +577,61 @@ private:
                 totals[c].add(valueOf(in, r, c));
     }
 
+    std::vector<TextLine> groupHeader(const PartInput &in, size_t level) const
+    {
+        const Group &group = in.part->groups[level];
+        if (!group.header.empty())
+            return group.header;
+        TextLine line;
+        line.text = TextTemplate::parse(QStringLiteral("{%1}").arg(group.field), group.line);
+        line.style = {in.part->fontSize, true, false};
+        return {line};
+    }
+
+    // About how tall the group prints: its header, rows and subtotal.
+    double groupHeight(const PartInput &in, size_t level, RowRange rows) const
+    {
+        const ReportPart &part = *in.part;
+        const TextStyle rowStyle{part.fontSize, false, false};
+        double height = linesHeight(groupHeader(in, level)) + 2;
+        for (size_t r = rows.first; r < rows.second; ++r) {
+            qsizetype lines = 1;
+            for (size_t c = 0; c < part.columns.size(); ++c)
+                if (cells_->width(r, c) > columns_.room(c))
+                    lines = std::max(lines, wrapText(cells_->text(r, c), columns_.room(c), rowStyle).size());
+            height += lineHeight(rowStyle) * double(lines);
+        }
+        if (part.hasTotals())
+            height += lineHeight({part.fontSize, true, false}) + 3;
+        return height;
+    }
+
     void openGroup(const PartInput &in, size_t level, RowRange rows, double rowHeight)
     {
         const Group &group = in.part->groups[level];
-        std::vector<TextLine> header = group.header;
-        if (header.empty()) {
-            TextLine line;
-            line.text = TextTemplate::parse(QStringLiteral("{%1}").arg(group.field), group.line);
-            line.style = {in.part->fontSize, true, false};
-            header.push_back(line);
+        const std::vector<TextLine> header = groupHeader(in, level);
+        if (group.newPage && rows.first > 0 && y_ > pageTop_) {
+            newPage();
+        } else if (group.keepTogether) {
+            const double height = groupHeight(in, level, rows);
+            if (height <= contentBottom_ - pageTop_)
+                ensure(height);
         }
         ensure(linesHeight(header) + rowHeight + 2);
         y_ += 2;
         placeLines(header, scopeFor(&in, &in.rows->rows[rows.first], 0, rows));
+        openGroups_.emplace_back(level, rows);
+    }
+
+    // The headers of the groups a new page goes on with.
+    void repeatGroupHeaders()
+    {
+        const double top = pageTop_;
+        pageTop_ = y_;  // nothing here starts yet another page
+        for (const auto &[level, rows] : openGroups_)
+            if (rows_->part->groups[level].repeatHeader)
+                placeLines(groupHeader(*rows_, level), scopeFor(rows_, &rows_->rows->rows[rows.first], 0, rows));
+        pageTop_ = top;
     }
 
     void closeGroup(const PartInput &in, size_t level, RowRange rows, Totals &totals)
@@ -598,6 +645,7 @@ private:
         placeLines(group.footerTexts, scope);
         for (Accumulator &a : totals)
             a.reset();
+        openGroups_.pop_back();
     }
 
     // The label takes the first run of columns without figures; a figure too
@@ -657,6 +705,8 @@ private:
     std::vector<int> fieldOf_;     // by column: the field's index, -1 for a row number or expression
     std::vector<int> groupField_;  // by group level: the field's index
     Totals running_;
+    const ListCells *cells_ = nullptr;                     // the cells of the list being printed
+    std::vector<std::pair<size_t, RowRange>> openGroups_;  // the groups open, outermost first
     mutable bool pagesDeferred_ = false;
     double margin_ = 0, left_ = 0, width_ = 0;
     double contentTop_ = 0, contentBottom_ = 0, pageTop_ = 0, y_ = 0;

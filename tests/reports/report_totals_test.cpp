@@ -128,3 +128,45 @@ TEST(ReportTotals, PaperOfAnySizeInMillimetres)
     EXPECT_NEAR(report.sizePoints.height(), 140 * 72 / 25.4, 0.5);
     EXPECT_NEAR(d.bodyWidthMm(), 200, 0.1);
 }
+
+TEST(ReportTotals, GroupsRepeatTheirHeaderStartPagesAndKeepTogether)
+{
+    const auto texts = [](const LaidOutPage &page) {
+        QStringList out;
+        for (const PageItem &item : page.items)
+            if (item.kind == PageItem::Kind::Text)
+                out << item.text;
+        return out;
+    };
+    ReportDefinition d = parseDefinition(
+        QString(statement).replace(QStringLiteral("[group dept]\n"),
+                                   QStringLiteral("[group dept]\nrepeat header = yes\nnew page = yes\n")),
+        QStringLiteral("S.rpt"));
+    const LaidOutReport report = layOut(d, statementRows(80), {Value("true")});
+    ASSERT_GE(report.pages.size(), 4u);
+    QStringList pharmacyPages;
+    for (size_t p = 0; p < report.pages.size(); ++p) {
+        const QStringList t = texts(report.pages[p]);
+        const bool laboratoryRows = t.filter(QStringLiteral("LABORATORY ITEM")).size() > 0;
+        const bool pharmacyRows = t.filter(QStringLiteral("PHARMACY ITEM")).size() > 0;
+        EXPECT_FALSE(laboratoryRows && pharmacyRows) << "page " << p + 1 << " holds both groups";
+        // Every page with a group's rows names the group above them, after the column headings.
+        if (laboratoryRows)
+            EXPECT_EQ(t.value(t.indexOf(QStringLiteral("On page")) + 1), QStringLiteral("LABORATORY")) << p + 1;
+        if (pharmacyRows)
+            EXPECT_EQ(t.value(t.indexOf(QStringLiteral("On page")) + 1), QStringLiteral("PHARMACY")) << p + 1;
+    }
+
+    // Groups small enough for a page are not split when one would fall across the page end.
+    ReportDefinition kept = parseDefinition(
+        QString(statement).replace(QStringLiteral("[group dept]\n"), QStringLiteral("[group dept]\nkeep together = yes\n")),
+        QStringLiteral("S.rpt"));
+    const LaidOutReport together = layOut(kept, statementRows(35), {Value("true")});
+    for (const LaidOutPage &page : together.pages) {
+        const QStringList t = texts(page);
+        for (const char *dept : {"LABORATORY", "PHARMACY"}) {
+            const qsizetype rows = t.filter(QStringLiteral("%1 ITEM").arg(QLatin1String(dept))).size();
+            EXPECT_TRUE(rows == 0 || rows == 35) << dept << ": " << rows << " rows on one page";
+        }
+    }
+}
