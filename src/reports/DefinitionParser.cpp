@@ -14,7 +14,7 @@ namespace pwo::reports {
 
 namespace {
 
-enum class Section { Settings, Parameters, Query, Header, Footer, PageHeader, PageFooter, Columns, Group, Unknown };
+enum class Section { Settings, Parameters, Query, Header, Footer, PageHeader, PageFooter, Columns, Group, CrossTab, Unknown };
 
 const QRegularExpression sectionLine(QStringLiteral("^\\s*\\[([^\\]]*)\\]\\s*$"));
 const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
@@ -285,7 +285,7 @@ private:
             {QStringLiteral("parameters"), Section::Parameters}, {QStringLiteral("query"), Section::Query},
             {QStringLiteral("header"), Section::Header},         {QStringLiteral("footer"), Section::Footer},
             {QStringLiteral("page header"), Section::PageHeader}, {QStringLiteral("page footer"), Section::PageFooter},
-            {QStringLiteral("columns"), Section::Columns}};
+            {QStringLiteral("columns"), Section::Columns},        {QStringLiteral("crosstab"), Section::CrossTab}};
         const auto found = sections.constFind(lower);
         if (found == sections.constEnd())
             fail(QStringLiteral("unknown section [%1]").arg(title));
@@ -297,6 +297,8 @@ private:
         section_ = *found;
         if (section_ == Section::Query)
             part_->queryLine = lineNumber_ + 1;
+        if (section_ == Section::CrossTab)
+            part_->crossTab.line = lineNumber_;
     }
 
     void content(const QString &line)
@@ -319,6 +321,7 @@ private:
         case Section::PageFooter: def_.pageFooter.push_back(textLine(line, lineNumber_, part_->fontSize)); break;
         case Section::Columns: part_->columns.push_back(columnLine(line, lineNumber_)); break;
         case Section::Group: groupSetting(trimmed); break;
+        case Section::CrossTab: crossTabSetting(trimmed); break;
         case Section::Query:
         case Section::Unknown: break;
         }
@@ -415,6 +418,33 @@ private:
                      .arg(key));
     }
 
+    void crossTabSetting(const QString &line)
+    {
+        const auto [key, value] = keyValue(line);
+        CrossTab &x = part_->crossTab;
+        if (key == u"rows") {
+            const QStringList cells = value.split(u'|');
+            x.rowField = cells[0].trimmed();
+            if (!identifier.match(x.rowField).hasMatch())
+                fail(QStringLiteral("rows = field | heading | width mm, not \"%1\"").arg(value));
+            x.rowHeading = cells.size() > 1 ? cells[1].trimmed() : x.rowField;
+            if (cells.size() > 2)
+                x.rowWidth = positiveNumber(cells[2], QStringLiteral("width"), lineNumber_);
+        } else if (key == u"columns") {
+            x.columnField = value;
+            if (!identifier.match(value).hasMatch())
+                fail(QStringLiteral("\"%1\" is not a field name").arg(value));
+        } else if (key == u"value") {
+            x.value = Expression::parse(value, lineNumber_, int(line.indexOf(u'=')) + 2);
+        } else if (key == u"format") {
+            x.format = ValueFormat::parse(value, lineNumber_);
+        } else if (key == u"total heading") {
+            x.totalHeading = value;
+        } else {
+            fail(QStringLiteral("a cross-tab has rows, columns, value, format and total heading, not \"%1\"").arg(key));
+        }
+    }
+
     void endQuery()
     {
         if (section_ != Section::Query)
@@ -452,6 +482,14 @@ private:
 
     void checkPart(const ReportPart &part)
     {
+        if (const CrossTab &x = part.crossTab; !x.isEmpty()) {
+            if (x.rowField.isEmpty() || x.columnField.isEmpty() || x.value.isEmpty())
+                faults_.emplace_back(x.line, QStringLiteral("a cross-tab needs rows, columns and value"));
+            if (!part.columns.empty())
+                faults_.emplace_back(x.line, QStringLiteral("a part has [columns] or [crosstab], not both"));
+            if (part.query.isEmpty())
+                faults_.emplace_back(x.line, QStringLiteral("a cross-tab without a [query] to fill it"));
+        }
         if (!part.columns.empty() && part.query.isEmpty())
             faults_.emplace_back(part.columns.front().line, QStringLiteral("columns without a [query] to fill them"));
         double width = 0;

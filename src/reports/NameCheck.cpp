@@ -97,6 +97,13 @@ void checkPartNames(const ReportDefinition &definition, const ReportPart &part, 
         if (!c.isRowNumber() && c.expression.isEmpty())
             names.field(c.field, c.line, "");
     }
+    if (const CrossTab &x = part.crossTab; !x.isEmpty()) {
+        if (!x.rowField.isEmpty())
+            names.field(x.rowField, x.line, " for the cross-tab's rows");
+        if (!x.columnField.isEmpty())
+            names.field(x.columnField, x.line, " for the cross-tab's columns");
+        names.expression(x.value);
+    }
     for (const Group &g : part.groups) {
         names.field(g.field, g.line, " to group on");
         names.lines(g.header);

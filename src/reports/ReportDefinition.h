@@ -71,6 +71,22 @@ struct Group {
     int line = 0;
 };
 
+// A cross-tab: a row for each value of rowField, a column for each value of
+// columnField found when the report runs (in the order the query returns
+// them), each cell adding up `value`; row totals on the right, column totals below.
+struct CrossTab {
+    QString rowField;
+    QString rowHeading;
+    double rowWidth = 50;  // millimetres
+    QString columnField;
+    Expression value;
+    ValueFormat format;
+    QString totalHeading = QStringLiteral("Total");
+    int line = 0;
+
+    bool isEmpty() const { return line == 0; }
+};
+
 struct ReportPart {
     QString name;   // empty for the report itself
     QString title;  // printed above a subreport's rows
@@ -81,6 +97,7 @@ struct ReportPart {
     std::vector<TextLine> header;
     std::vector<Column> columns;
     std::vector<Group> groups;
+    CrossTab crossTab;  // in place of columns
     TextTemplate totalLabel;
     std::vector<TextLine> footer;
     double fontSize = 9;

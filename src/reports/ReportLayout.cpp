@@ -7,6 +7,8 @@
 
 #include "data/SqlText.h"
 
+#include <QHash>
+
 namespace pwo::reports {
 
 namespace {
@@ -317,7 +319,9 @@ private:
             }
         }
         placeLines(part.header, scopeFor(&in, first, 0, allRows(in)));
-        if (in.rows && !part.columns.empty())
+        if (in.rows && !part.crossTab.isEmpty())
+            printCrossTab(in);
+        else if (in.rows && !part.columns.empty())
             printRows(in);
         placeLines(part.footer, scopeFor(&in, last, 0, allRows(in)));
     }
@@ -568,6 +572,77 @@ private:
         }
         rows_ = nullptr;
         cells_ = nullptr;
+    }
+
+    // The cross-tab is turned into a list of its own (a row heading, a column
+    // for each value found, the row's total) and printed as one.
+    void printCrossTab(const PartInput &in)
+    {
+        const CrossTab &x = in.part->crossTab;
+        const ReportRows &rows = *in.rows;
+        const int rowField = rows.columnIndex(x.rowField);
+        const int columnField = rows.columnIndex(x.columnField);
+        if (rowField < 0 || columnField < 0)
+            throw LineError(x.line, QStringLiteral("the query returns no field \"%1\" for the cross-tab")
+                                        .arg(rowField < 0 ? x.rowField : x.columnField));
+        QStringList rowKeys, columnKeys;
+        QHash<QString, qsizetype> rowAt, columnAt;
+        QHash<QPair<qsizetype, qsizetype>, double> cells;
+        for (const std::vector<Value> &row : rows.rows) {
+            const QString rowKey = row[size_t(rowField)].text();
+            const QString columnKey = row[size_t(columnField)].text();
+            if (!rowAt.contains(rowKey)) {
+                rowAt.insert(rowKey, rowKeys.size());
+                rowKeys << rowKey;
+            }
+            if (!columnAt.contains(columnKey)) {
+                columnAt.insert(columnKey, columnKeys.size());
+                columnKeys << columnKey;
+            }
+            if (const auto n = numberOf(x.value.evaluate(scopeFor(&in, &row))))
+                cells[{rowAt.value(rowKey), columnAt.value(columnKey)}] += *n;
+        }
+        ReportRows table;
+        table.columns << QStringLiteral("row");
+        ReportPart list;
+        list.name = in.part->name;
+        list.parameters = in.part->parameters;
+        list.fontSize = in.part->fontSize;
+        list.totalLabel = in.part->totalLabel;
+        list.line = x.line;
+        Column heading;
+        heading.field = QStringLiteral("row");
+        heading.heading = x.rowHeading;
+        heading.width = x.rowWidth;
+        heading.line = x.line;
+        list.columns.push_back(heading);
+        const double figureWidth =
+            std::min(30.0, (def_.bodyWidthMm() - x.rowWidth) / double(columnKeys.size() + 1));
+        for (qsizetype c = 0; c <= columnKeys.size(); ++c) {
+            Column figures;
+            figures.field = QStringLiteral("c%1").arg(c);
+            figures.heading = c < columnKeys.size() ? columnKeys[c] : x.totalHeading;
+            figures.width = figureWidth;
+            figures.alignment = Qt::AlignRight;
+            figures.format = x.format;
+            figures.total = TotalKind::Sum;
+            figures.line = x.line;
+            list.columns.push_back(figures);
+            table.columns << figures.field;
+        }
+        for (qsizetype r = 0; r < rowKeys.size(); ++r) {
+            std::vector<Value> line{Value(rowKeys[r])};
+            double total = 0;
+            for (qsizetype c = 0; c < columnKeys.size(); ++c) {
+                const auto cell = cells.constFind({r, c});
+                line.push_back(cell == cells.constEnd() ? Value::null() : Value(*cell));
+                total += cell == cells.constEnd() ? 0 : *cell;
+            }
+            line.push_back(Value(total));
+            table.rows.push_back(std::move(line));
+        }
+        const PartInput pivoted{&list, in.values, &table};
+        printRows(pivoted);
     }
 
     void add(Totals &totals, const PartInput &in, size_t r) const

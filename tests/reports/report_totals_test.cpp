@@ -170,3 +170,29 @@ TEST(ReportTotals, GroupsRepeatTheirHeaderStartPagesAndKeepTogether)
         }
     }
 }
+
+TEST(ReportTotals, ACrossTabHasAColumnForEveryValueFoundAndTotalsBothWays)
+{
+    const ReportDefinition d = parseDefinition(QStringLiteral(R"([report]
+total label = All workers
+[query]
+SELECT worker, month, cases FROM t
+[crosstab]
+rows = worker | Social worker | 50
+columns = month
+value = cases * 1
+format = #,##0
+)"),
+                                               QStringLiteral("X.rpt"));
+    ReportRows rows;
+    rows.columns = {QStringLiteral("worker"), QStringLiteral("month"), QStringLiteral("cases")};
+    rows.rows = {{Value("ANA"), Value("2026-09"), Value(3)},  {Value("ANA"), Value("2026-10"), Value(4)},
+                 {Value("ANA"), Value("2026-10"), Value(1)},  {Value("BEN"), Value("2026-09"), Value(2)},
+                 {Value("CORA"), Value("2026-11"), Value(7)}};  // November: one row only
+    const LaidOutReport report = layOut(d, rows, {});
+    EXPECT_EQ(lineOf(report, QStringLiteral("Social worker")),
+              (QStringList{"Social worker", "2026-09", "2026-10", "2026-11", "Total"}));
+    EXPECT_EQ(lineOf(report, QStringLiteral("ANA")), (QStringList{"ANA", "3", "5", "8"}));
+    EXPECT_EQ(lineOf(report, QStringLiteral("CORA")), (QStringList{"CORA", "7", "7"}));
+    EXPECT_EQ(lineOf(report, QStringLiteral("All workers")), (QStringList{"All workers", "5", "5", "7", "17"}));
+}
