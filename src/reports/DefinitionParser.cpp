@@ -366,6 +366,8 @@ private:
                 def_.landscape = false;
             else
                 fail(QStringLiteral("orientation \"%1\" should be portrait or landscape").arg(value));
+        } else if (isReport && key == u"font") {
+            def_.fontFamily = value;
         } else if (isReport && key == u"margin") {
             def_.marginMm = positiveNumber(value, QStringLiteral("margin"), lineNumber_);
         } else if (!isReport && key == u"title") {

@@ -23,9 +23,14 @@ struct ParameterField {
 };
 
 struct TextStyle {
-    double size = 9;  // points
-    bool bold = false;
-    bool italic = false;
+    TextStyle(double size = 9, bool bold = false, bool italic = false) : size(size), bold(bold), italic(italic) {}
+
+    double size;      // points
+    bool bold;
+    bool italic;
+    QString family;   // empty: the engine's own (DejaVu Sans)
+
+    bool operator==(const TextStyle &) const = default;
 };
 
 // A line of free text: report and page headers and footers, group headings.
@@ -112,6 +117,7 @@ struct ReportDefinition {
     QPageSize paper{QPageSize::Letter};
     bool landscape = false;
     double marginMm = 12;
+    QString fontFamily;  // as the file names it; empty: the engine's own
     ReportPart report;
     std::vector<ReportPart> subreports;  // in file order, printed in that order
     std::vector<TextLine> pageHeader;

@@ -178,7 +178,7 @@ private:
 
     QStringList wrapped(const TextLine &line, const EvaluationScope &scope) const
     {
-        return wrapText(line.text.expand(scope), width_, line.style);
+        return wrap(line.text.expand(scope), width_, line.style);
     }
 
     double linesHeight(const std::vector<TextLine> &lines) const
@@ -200,7 +200,20 @@ private:
     void addText(std::vector<PageItem> &items, const QRectF &rect, QString text, const TextStyle &style,
                  Qt::Alignment alignment)
     {
-        items.push_back({PageItem::Kind::Text, rect, std::move(text), style, alignment});
+        items.push_back({PageItem::Kind::Text, rect, std::move(text), inFamily(style), alignment});
+    }
+
+    // Every text prints in the report's family; the measures are taken in it too.
+    TextStyle inFamily(TextStyle style) const
+    {
+        style.family = def_.fontFamily;
+        return style;
+    }
+    double width(const QString &text, const TextStyle &style) const { return textWidth(text, inFamily(style)); }
+    TextExtent extent(const QString &text, const TextStyle &style) const { return measureText(text, inFamily(style)); }
+    QStringList wrap(const QString &text, double room, const TextStyle &style) const
+    {
+        return wrapText(text, room, inFamily(style));
     }
 
     // Places the lines from y; a text wider than the page wraps. With
@@ -369,7 +382,7 @@ private:
                 QString text = column.running != TotalKind::None ? QString()
                                : column.isRowNumber()            ? QString::number(r + 1)
                                                                  : column.format.apply(valueOf(in, r, c));
-                cells.widths.push_back(textWidth(text, style));
+                cells.widths.push_back(width(text, style));
                 cells.texts.push_back(std::move(text));
             }
         return cells;
@@ -404,22 +417,22 @@ private:
             const Column &column = part.columns[c];
             ColumnDemand d;
             d.width = column.width * pointsPerMm;
-            double widestWhole = 0, widestWord = measureText(column.heading, bold).widestWord;
+            double widestWhole = 0, widestWord = extent(column.heading, bold).widestWord;
             bool hasBlank = false;
             for (size_t r = 0; r < rows; ++r) {
                 widestWhole = std::max(widestWhole, cells.width(r, c));
                 if (mayWrap(column) && cells.width(r, c) > widestWord) {
-                    const TextExtent extent = measureText(cells.text(r, c), rowStyle);
-                    hasBlank = hasBlank || extent.hasBlank;
-                    widestWord = std::max(widestWord, extent.widestWord);
+                    const TextExtent measured = extent(cells.text(r, c), rowStyle);
+                    hasBlank = hasBlank || measured.hasBlank;
+                    widestWord = std::max(widestWord, measured.widestWord);
                 }
             }
             if (column.running != TotalKind::None)
-                widestWhole = textWidth(widestFigure(in, c), rowStyle);
+                widestWhole = width(widestFigure(in, c), rowStyle);
             d.wraps = mayWrap(column) && hasBlank;
             d.floor = (d.wraps ? widestWord : std::max(widestWhole, widestWord)) + 2 * cellPadding;
             if (column.total != TotalKind::None)
-                d.totals = textWidth(widestFigure(in, c), bold) + 2 * cellPadding;
+                d.totals = width(widestFigure(in, c), bold) + 2 * cellPadding;
             demands.push_back(d);
         }
         columns_ = {};
@@ -428,7 +441,7 @@ private:
         for (size_t c = 0; c < part.columns.size(); ++c) {
             columns_.x.push_back(x);
             x += columns_.width[c];
-            columns_.headings.push_back(wrapText(part.columns[c].heading, columns_.room(c), bold));
+            columns_.headings.push_back(wrap(part.columns[c].heading, columns_.room(c), bold));
             columns_.headingHeight =
                 std::max(columns_.headingHeight, lineHeight(bold) * double(columns_.headings.back().size()));
         }
@@ -538,7 +551,7 @@ private:
             for (size_t c = 0; c < part.columns.size(); ++c) {
                 rowCells[c] = cells.width(r, c) <= columns_.room(c)
                                   ? QStringList{cells.text(r, c)}
-                                  : wrapText(cells.text(r, c), columns_.room(c), rowStyle);
+                                  : wrap(cells.text(r, c), columns_.room(c), rowStyle);
                 lines = std::max(lines, rowCells[c].size());
             }
             // A row that fits on a page moves whole to the next when it does not fit here.
@@ -638,7 +651,7 @@ private:
                 line.push_back(cell == cells.constEnd() ? Value::null() : Value(*cell));
                 total += cell == cells.constEnd() ? 0 : *cell;
             }
-            line.push_back(Value(total));
+            line.emplace_back(total);
             table.rows.push_back(std::move(line));
         }
         const PartInput pivoted{&list, in.values, &table};
@@ -673,7 +686,7 @@ private:
             qsizetype lines = 1;
             for (size_t c = 0; c < part.columns.size(); ++c)
                 if (cells_->width(r, c) > columns_.room(c))
-                    lines = std::max(lines, wrapText(cells_->text(r, c), columns_.room(c), rowStyle).size());
+                    lines = std::max(lines, wrap(cells_->text(r, c), columns_.room(c), rowStyle).size());
             height += lineHeight(rowStyle) * double(lines);
         }
         if (part.hasTotals())
@@ -739,7 +752,7 @@ private:
         const double labelRight = labelAbove || labelTo >= columns_.x.size() ? left_ + width_ : columns_.x[labelTo];
         const double labelLeft = labelAbove ? left_ : columns_.x[labelFrom];
         const QRectF labelRoom(labelLeft + cellPadding, 0, labelRight - labelLeft - 2 * cellPadding, h);
-        const QStringList labelLines = wrapText(label, labelRoom.width(), style);
+        const QStringList labelLines = wrap(label, labelRoom.width(), style);
 
         std::vector<std::pair<size_t, QString>> figures, ownLine;
         for (size_t c = 0; c < part.columns.size(); ++c) {
@@ -747,7 +760,7 @@ private:
             if (column.total == TotalKind::None)
                 continue;
             QString text = figureText(column, totals[c], column.total);
-            (textWidth(text, style) <= columns_.room(c) ? figures : ownLine).emplace_back(c, std::move(text));
+            (width(text, style) <= columns_.room(c) ? figures : ownLine).emplace_back(c, std::move(text));
         }
         const double labelHeight = h * double(labelLines.size());
         const double height = (labelAbove ? labelHeight + h : std::max(labelHeight, h)) + h * double(!ownLine.empty());

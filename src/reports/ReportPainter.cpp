@@ -21,8 +21,7 @@ void paintPage(QPainter &painter, const LaidOutPage &page, const QSizeF &pagePoi
             painter.fillRect(item.rect, Qt::black);
             continue;
         }
-        if (item.style.size != currentStyle.size || item.style.bold != currentStyle.bold ||
-            item.style.italic != currentStyle.italic) {
+        if (!(item.style == currentStyle)) {
             currentStyle = item.style;
             // The painter works in points; a font's size is measured against the
             // device's resolution, so it is given in the device's terms to end up in points.

@@ -1,5 +1,6 @@
 #include "TextMeasure.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
@@ -65,7 +66,7 @@ Advances &advancesFor(const TextStyle &style)
 {
     static std::vector<std::pair<TextStyle, std::unique_ptr<Advances>>> known;
     for (auto &[s, advances] : known)
-        if (s.size == style.size && s.bold == style.bold && s.italic == style.italic)
+        if (s == style)
             return *advances;
     known.emplace_back(style, std::make_unique<Advances>(style));
     return *known.back().second;
@@ -81,9 +82,21 @@ double widthOf(QStringView text, Advances &advances)
 
 } // namespace
 
+QString availableFamily(const QString &wanted)
+{
+    static QHash<QString, QString> known;
+    const auto found = known.constFind(wanted);
+    if (found != known.constEnd())
+        return *found;
+    const QString family =
+        !wanted.isEmpty() && QFontDatabase::hasFamily(wanted) ? wanted : QStringLiteral("DejaVu Sans");
+    known.insert(wanted, family);
+    return family;
+}
+
 QFont reportFont(const TextStyle &style)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(availableFamily(style.family));
     font.setStyleHint(QFont::SansSerif);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);

@@ -7,6 +7,10 @@
 
 namespace pwo::reports {
 
+// The family a text prints in: the one asked for when this machine has it,
+// otherwise DejaVu Sans, which every desk has (fonts-dejavu-core).
+QString availableFamily(const QString &wanted);
+
 // The font a text of that style prints in, its size in points as given; the
 // painter rescales it for its device.
 QFont reportFont(const TextStyle &style);

@@ -3,6 +3,7 @@
 #include "reports/DefinitionError.h"
 #include "reports/DefinitionParser.h"
 #include "reports/ReportLayout.h"
+#include "reports/TextMeasure.h"
 
 #include <gtest/gtest.h>
 
@@ -209,4 +210,16 @@ name | Remarks | 40
         }
     EXPECT_GT(printed.size(), 20);
     EXPECT_EQ(printed.join(u' '), remark);
+}
+
+TEST(ReportLayout, AFontFamilyTheMachineLacksFallsBackToOneItHas)
+{
+    EXPECT_EQ(availableFamily(QStringLiteral("DejaVu Serif")), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(availableFamily(QStringLiteral("No Such Family Anywhere")), QStringLiteral("DejaVu Sans"));
+    const ReportDefinition d =
+        parseDefinition(QStringLiteral("[report]\nfont = DejaVu Serif\n[header]\n| In serif\n"), QStringLiteral("F.rpt"));
+    const LaidOutReport report = layOut(d, rowsOf({}), {});
+    ASSERT_FALSE(report.pages.front().items.empty());
+    EXPECT_EQ(report.pages.front().items.front().style.family, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(reportFont(report.pages.front().items.front().style).family(), QStringLiteral("DejaVu Serif"));
 }

@@ -151,10 +151,12 @@ TEST(ReportTotals, GroupsRepeatTheirHeaderStartPagesAndKeepTogether)
         const bool pharmacyRows = t.filter(QStringLiteral("PHARMACY ITEM")).size() > 0;
         EXPECT_FALSE(laboratoryRows && pharmacyRows) << "page " << p + 1 << " holds both groups";
         // Every page with a group's rows names the group above them, after the column headings.
-        if (laboratoryRows)
+        if (laboratoryRows) {
             EXPECT_EQ(t.value(t.indexOf(QStringLiteral("On page")) + 1), QStringLiteral("LABORATORY")) << p + 1;
-        if (pharmacyRows)
+        }
+        if (pharmacyRows) {
             EXPECT_EQ(t.value(t.indexOf(QStringLiteral("On page")) + 1), QStringLiteral("PHARMACY")) << p + 1;
+        }
     }
 
     // Groups small enough for a page are not split when one would fall across the page end.
