@@ -521,11 +521,6 @@ bool Expression::isTrue(const EvaluationScope &scope) const
     return truthOf(evaluate(scope));
 }
 
-QString Expression::name() const
-{
-    return root_ && root_->kind == Node::Kind::Name ? root_->text : QString();
-}
-
 namespace {
 
 bool anyNode(const NodePtr &node, const std::function<bool(const Node &)> &test)
@@ -549,11 +544,6 @@ bool Expression::mentions(const QString &name) const
     });
 }
 
-bool Expression::usesAggregates() const
-{
-    return anyNode(root_, [](const Node &n) { return n.kind == Node::Kind::Call && aggregates.contains(n.text); });
-}
-
 void Expression::check(const std::function<std::optional<ValueKind>(const QString &name)> &kindOf) const
 {
     const int line = line_;
@@ -572,7 +562,7 @@ void Expression::check(const std::function<std::optional<ValueKind>(const QStrin
         case Node::Kind::Negate:
         case Node::Kind::Binary: {
             const bool arithmetic = node.kind == Node::Kind::Negate ||
-                                    QStringLiteral("+-*/").contains(node.text) && node.text.size() == 1;
+                                    (node.text.size() == 1 && QStringLiteral("+-*/").contains(node.text));
             const QString op = node.kind == Node::Kind::Negate ? QStringLiteral("-") : node.text;
             for (const NodePtr &child : node.args) {
                 const ValueKind k = kind(*child);

@@ -47,11 +47,7 @@ public:
     void check(const std::function<std::optional<ValueKind>(const QString &name)> &kindOf) const;
 
     bool isEmpty() const { return !root_; }
-    // The bare name the expression is, or empty when it is more than a name.
-    QString name() const;
     bool mentions(const QString &name) const;
-    bool usesAggregates() const;
-    int line() const { return line_; }
 
     struct Node;
     // An expression of an already parsed tree (an aggregate's argument).

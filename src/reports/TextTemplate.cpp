@@ -94,14 +94,6 @@ bool TextTemplate::mentions(const QString &name) const
     return false;
 }
 
-bool TextTemplate::usesAggregates() const
-{
-    for (const Piece &piece : pieces_)
-        if (piece.expression.usesAggregates())
-            return true;
-    return false;
-}
-
 std::vector<const Expression *> TextTemplate::expressions() const
 {
     std::vector<const Expression *> out;

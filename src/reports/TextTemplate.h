@@ -30,7 +30,6 @@ public:
 
     bool isEmpty() const { return pieces_.empty(); }
     bool mentions(const QString &name) const;
-    bool usesAggregates() const;
     int line() const { return line_; }
     // Every expression of the text, for checks before anything runs.
     std::vector<const Expression *> expressions() const;
