@@ -4,11 +4,16 @@
 
 namespace pwo::reports {
 
+QString displayPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
 namespace {
 std::string describe(const QString &file, int line, const QString &reason)
 {
-    const QString where = line > 0 ? QStringLiteral("%1, line %2").arg(QDir::toNativeSeparators(file)).arg(line)
-                                   : QDir::toNativeSeparators(file);
+    const QString where = line > 0 ? QStringLiteral("%1, line %2").arg(displayPath(file)).arg(line)
+                                   : displayPath(file);
     return QStringLiteral("Report %1: %2").arg(where, reason).toStdString();
 }
 } // namespace

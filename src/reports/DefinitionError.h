@@ -6,6 +6,9 @@
 
 namespace pwo::reports {
 
+// A path as the platform writes it, without doubled separators.
+QString displayPath(const QString &path);
+
 // A fault in a report-definition file, or found while running one: names the
 // file and, where known, the line, so that the report's author can mend it.
 class DefinitionError : public std::runtime_error {

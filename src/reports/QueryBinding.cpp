@@ -36,6 +36,16 @@ Value typedValue(const ParameterField &field, const std::optional<Value> &value)
                                             .arg(field.name, value->text()));
         return moment;
     }
+    if (field.type == ParameterType::Boolean) {
+        // The callers pass "true" and "false"; the server takes 1 and 0.
+        const QString word = value->text().trimmed().toLower();
+        if (word == u"true" || word == u"1" || word == u"yes")
+            return Value(1);
+        if (word == u"false" || word == u"0" || word == u"no")
+            return Value(0);
+        throw LineError(field.line, QStringLiteral("parameter %1 was given \"%2\", which is not true or false")
+                                        .arg(field.name, value->text()));
+    }
     if (value->isNumber())
         return *value;
     bool ok = false;
@@ -57,7 +67,8 @@ QString literalFor(const ParameterField &field, const std::optional<Value> &valu
         // Converted where it stands, so that it compares as a date on either server.
         return typed.isNull() ? QStringLiteral("NULL")
                               : QStringLiteral("CONVERT(DATETIME, %1)").arg(sql::quoted(sql::dateText(typed.toDate())));
-    case ParameterType::Number: return typed.isNull() ? QStringLiteral("NULL") : sql::numberText(typed.toNumber());
+    case ParameterType::Number:
+    case ParameterType::Boolean: return typed.isNull() ? QStringLiteral("NULL") : sql::numberText(typed.toNumber());
     }
     return QStringLiteral("NULL");
 }

@@ -2,9 +2,11 @@
 
 #include "DefinitionError.h"
 #include "DefinitionParser.h"
+#include "NameCheck.h"
 #include "ReportLayout.h"
 #include "ReportRows.h"
 
+#include "data/Connection.h"
 #include "data/DatabaseError.h"
 
 namespace pwo {
@@ -60,36 +62,98 @@ const ParameterValues &Report::parameterValues(const QString &subreport) const
     return values_[partIndex(subreport)];
 }
 
-LaidOutReport Report::render(Connection &connection, const QString &user, const QDateTime &printedAt) const
+namespace {
+
+// Report queries run inside a transaction that is always rolled back, so that
+// a statement that slipped past the read-only check still changes nothing. A
+// transaction the caller holds is left to the caller.
+class ReadOnlyScope {
+public:
+    explicit ReadOnlyScope(Connection &connection) : connection_(connection), owns_(!connection.inTransaction())
+    {
+        if (owns_)
+            connection_.BeginTrans();
+    }
+    ~ReadOnlyScope()
+    {
+        if (owns_ && connection_.inTransaction()) {
+            try {
+                connection_.RollbackTrans();
+            } catch (const DatabaseError &) {
+                // Only reached while another failure is on its way out; that one is reported.
+            }
+        }
+    }
+    void end()
+    {
+        if (owns_)
+            connection_.RollbackTrans();
+    }
+
+private:
+    Connection &connection_;
+    bool owns_;
+};
+
+} // namespace
+
+std::vector<ReportRows> Report::fetch(Connection &connection) const
 {
     const size_t partCount = definition_.subreports.size() + 1;
     std::vector<ReportRows> rows(partCount);
-    std::vector<PartInput> inputs;
+    ReadOnlyScope readOnly(connection);
     for (size_t i = 0; i < partCount; ++i) {
         const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
-        PartInput input{&part, &values_[i], nullptr};
-        if (!part.query.isEmpty()) {
-            QString statement;
-            try {
-                statement = bindQuery(part, values_[i]);
-            } catch (const LineError &error) {
-                throw DefinitionError(definition_.fileName, error.line(), error.reason());
-            }
-            try {
-                rows[i] = fetchRows(connection, statement);
-            } catch (const DatabaseError &error) {
-                throw DefinitionError(definition_.fileName, part.queryLine,
-                                      QStringLiteral("the server refused the query: %1").arg(error.description()));
-            }
-            input.rows = &rows[i];
+        if (part.query.isEmpty())
+            continue;
+        QString statement;
+        try {
+            statement = bindQuery(part, values_[i]);
+        } catch (const LineError &error) {
+            throw DefinitionError(definition_.fileName, error.line(), error.reason());
         }
-        inputs.push_back(input);
+        try {
+            rows[i] = fetchRows(connection, statement);
+        } catch (const DatabaseError &error) {
+            // The server's number stays with its error; the file and line say which query.
+            throw DatabaseError(error.number(), QStringLiteral("Report %1, line %2: the server refused the query: %3")
+                                                    .arg(displayPath(definition_.fileName))
+                                                    .arg(part.queryLine)
+                                                    .arg(error.description()),
+                                error.errors().front().source);
+        }
+    }
+    readOnly.end();
+    return rows;
+}
+
+LaidOutReport Report::render(Connection &connection, const QString &user, const QDateTime &printedAt) const
+{
+    const std::vector<ReportRows> rows = fetch(connection);
+    std::vector<PartInput> inputs;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
+        inputs.push_back({&part, &values_[i], part.query.isEmpty() ? nullptr : &rows[i]});
     }
     try {
         return layOutReport(definition_, inputs, {titleText_, user, printedAt});
     } catch (const LineError &error) {
         throw DefinitionError(definition_.fileName, error.line(), error.reason());
     }
+}
+
+std::vector<DefinitionError> Report::check(Connection &connection) const
+{
+    const std::vector<ReportRows> rows = fetch(connection);
+    std::vector<LineError> faults;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
+        checkPartNames(definition_, part, part.query.isEmpty() ? nullptr : &rows[i].columns, faults);
+    }
+    std::vector<DefinitionError> found;
+    for (const LineError &fault : faults)
+        found.emplace_back(definition_.fileName, fault.line(), fault.reason());
+    return found;
 }
 
 } // namespace pwo

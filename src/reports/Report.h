@@ -1,7 +1,9 @@
 #pragma once
 
 #include "LaidOutReport.h"
+#include "DefinitionError.h"
 #include "QueryBinding.h"
+#include "ReportRows.h"
 #include "ReportDefinition.h"
 
 #include <QDateTime>
@@ -59,6 +61,12 @@ public:
     // including a query the server refuses.
     reports::LaidOutReport render(Connection &connection, const QString &user,
                                   const QDateTime &printedAt = QDateTime::currentDateTime()) const;
+
+    // Runs the queries only, each part's rows by part ([0] the report); throws as render does.
+    std::vector<reports::ReportRows> fetch(Connection &connection) const;
+    // What binding the definition against the database finds: the names its
+    // texts and columns use that the queries do not return, each with its line.
+    std::vector<reports::DefinitionError> check(Connection &connection) const;
 
 private:
     size_t partIndex(const QString &subreport) const;

@@ -1,8 +1,8 @@
 #include "ReportCatalogue.h"
 
+#include "ReportFailure.h"
 #include "modReports.h"
 
-#include "core/ErrorPolicy.h"
 #include "core/ProgramState.h"
 #include "data/SqlText.h"
 #include "reports/dialogs/frmReportDate.h"
@@ -90,7 +90,9 @@ void wireReportMenu(const std::function<QAction *(const QString &name)> &menuIte
         if (!action)
             throw std::logic_error(std::string("The main menu has no item ") + name);
         action->setEnabled(true);
-        QObject::connect(action, &QAction::triggered, action, [handler = handler] { guarded(handler); });
+        QObject::connect(action, &QAction::triggered, action, [handler = handler] {
+            runReportAction(QStringLiteral("The report could not be opened."), handler);
+        });
     }
 }
 

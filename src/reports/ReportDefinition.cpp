@@ -31,7 +31,7 @@ const ReportPart *ReportDefinition::subreport(const QString &name) const
 
 double ReportDefinition::bodyWidthMm() const
 {
-    const QSizeF size = QPageSize(paper).size(QPageSize::Millimeter);
+    const QSizeF size = paper.size(QPageSize::Millimeter);
     return (landscape ? size.height() : size.width()) - 2 * marginMm;
 }
 

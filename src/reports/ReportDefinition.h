@@ -14,7 +14,7 @@ namespace pwo::reports {
 // subreports, each a "part" with its own parameters, query and layout.
 // Line numbers are kept so that a fault found while running names its line.
 
-enum class ParameterType { Text, Date, Number };
+enum class ParameterType { Text, Date, Number, Boolean };
 
 struct ParameterField {
     QString name;
@@ -23,9 +23,14 @@ struct ParameterField {
 };
 
 struct TextStyle {
-    double size = 9;  // points
-    bool bold = false;
-    bool italic = false;
+    TextStyle(double size = 9, bool bold = false, bool italic = false) : size(size), bold(bold), italic(italic) {}
+
+    double size;      // points
+    bool bold;
+    bool italic;
+    QString family;   // empty: the engine's own (DejaVu Sans)
+
+    bool operator==(const TextStyle &) const = default;
 };
 
 // A line of free text: report and page headers and footers, group headings.
@@ -34,24 +39,29 @@ struct TextLine {
     Qt::Alignment alignment = Qt::AlignLeft;
     TextStyle style;
     bool sameLine = false;       // printed on the line above, in its own alignment
-    QString conditionName;       // printed only when this value ...
-    QString conditionValue;      // ... equals this text; no name: always
+    Expression condition;        // printed only when this holds; empty: always
     int line = 0;
 };
 
-enum class TotalKind { None, Sum, Count };
+enum class TotalKind { None, Sum, Count, Average, Minimum, Maximum, Distinct };
+
+// A column may print, in place of its value, a running total of it.
+enum class RunningReset { None, Never, Group, Page };
 
 // The column field that numbers the rows instead of showing a field.
 inline const QString rowNumberField = QStringLiteral("rownumber");
 
 struct Column {
-    QString field;  // a column of the query's result, or rowNumberField
+    QString field;          // a column of the query's result, or rowNumberField
+    Expression expression;  // a computed column ("= expression"); then field is empty
     bool isRowNumber() const { return field.compare(rowNumberField, Qt::CaseInsensitive) == 0; }
     QString heading;
     double width = 0;  // millimetres
     Qt::Alignment alignment = Qt::AlignLeft;
     ValueFormat format;
     TotalKind total = TotalKind::None;
+    TotalKind running = TotalKind::None;  // the running total the cells print instead
+    RunningReset runningReset = RunningReset::None;
     int line = 0;
 };
 
@@ -59,7 +69,27 @@ struct Group {
     QString field;
     std::vector<TextLine> header;  // default: the field's value in bold
     TextTemplate footer;           // label of the subtotal row
+    std::vector<TextLine> footerTexts;  // printed after the group's rows and subtotal
+    bool newPage = false;        // each group after the first begins a page
+    bool repeatHeader = false;   // the header again at the top of a page the group goes on to
+    bool keepTogether = false;   // a group that fits on a page is not split over two
     int line = 0;
+};
+
+// A cross-tab: a row for each value of rowField, a column for each value of
+// columnField found when the report runs (in the order the query returns
+// them), each cell adding up `value`; row totals on the right, column totals below.
+struct CrossTab {
+    QString rowField;
+    QString rowHeading;
+    double rowWidth = 50;  // millimetres
+    QString columnField;
+    Expression value;
+    ValueFormat format;
+    QString totalHeading = QStringLiteral("Total");
+    int line = 0;
+
+    bool isEmpty() const { return line == 0; }
 };
 
 struct ReportPart {
@@ -72,6 +102,7 @@ struct ReportPart {
     std::vector<TextLine> header;
     std::vector<Column> columns;
     std::vector<Group> groups;
+    CrossTab crossTab;  // in place of columns
     TextTemplate totalLabel;
     std::vector<TextLine> footer;
     double fontSize = 9;
@@ -83,9 +114,10 @@ struct ReportPart {
 
 struct ReportDefinition {
     QString fileName;
-    QPageSize::PageSizeId paper = QPageSize::Letter;
+    QPageSize paper{QPageSize::Letter};
     bool landscape = false;
     double marginMm = 12;
+    QString fontFamily;  // as the file names it; empty: the engine's own
     ReportPart report;
     std::vector<ReportPart> subreports;  // in file order, printed in that order
     std::vector<TextLine> pageHeader;

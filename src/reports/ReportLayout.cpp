@@ -1,8 +1,13 @@
 #include "ReportLayout.h"
 
+#include "ColumnFit.h"
 #include "DefinitionError.h"
+#include "TextMeasure.h"
+#include "Totals.h"
 
 #include "data/SqlText.h"
+
+#include <QHash>
 
 namespace pwo::reports {
 
@@ -12,6 +17,9 @@ constexpr double pointsPerMm = 72.0 / 25.4;
 constexpr double lineFactor = 1.35;
 constexpr double cellPadding = 2.0;
 constexpr double bandGap = 4.0;
+
+// Stands for the page count in the texts of the body until the count is known.
+const QString pagesMark = QStringLiteral("\uE000");
 
 double lineHeight(const TextStyle &style)
 {
@@ -32,20 +40,62 @@ std::vector<TextLine> standardPageFooter(double size)
             line(QStringLiteral("Page {page} of {pages}"), Qt::AlignRight, true)};
 }
 
-// Running sums and counts of the columns that have totals.
-struct Totals {
-    std::vector<double> sums;
-    std::vector<long> counts;
-    explicit Totals(size_t columns = 0) : sums(columns, 0.0), counts(columns, 0) {}
-    void reset() { *this = Totals(sums.size()); }
+// The totals of a list's columns, by column.
+using Totals = std::vector<Accumulator>;
+
+// The rows [first, second) an aggregate adds up.
+using RowRange = std::pair<size_t, size_t>;
+
+// A list's columns as they print: where they stand, how wide, their headings.
+struct ListColumns {
+    std::vector<double> x, width;       // points
+    std::vector<QStringList> headings;  // wrapped to the width
+    double headingHeight = 0;
+
+    QRectF cell(size_t column, double y, double h) const
+    {
+        return QRectF(x[column] + cellPadding, y, width[column] - 2 * cellPadding, h);
+    }
+    double room(size_t column) const { return width[column] - 2 * cellPadding; }
 };
+
+// Every cell of a list formatted once, with its width.
+struct ListCells {
+    size_t columns = 0;
+    std::vector<QString> texts;
+    std::vector<double> widths;
+    const QString &text(size_t row, size_t column) const { return texts[row * columns + column]; }
+    double width(size_t row, size_t column) const { return widths[row * columns + column]; }
+};
+
+bool mayWrap(const Column &column)
+{
+    return !column.isRowNumber() && column.total == TotalKind::None && column.running == TotalKind::None &&
+           column.format.isEmpty();
+}
+
+QString totalText(const Column &column, double sum)
+{
+    return column.format.isNumber() ? column.format.apply(Value(sum)) : sql::numberText(sum);
+}
+
+// A total as it prints in its column: counts as whole numbers, the rest in the column's format.
+QString figureText(const Column &column, const Accumulator &totals, TotalKind kind)
+{
+    const Value v = totals.result(kind);
+    if (v.isNull())
+        return {};
+    if (kind == TotalKind::Count || kind == TotalKind::Distinct)
+        return v.text();
+    return totalText(column, v.toNumber());
+}
 
 class Layouter {
 public:
     Layouter(const ReportDefinition &definition, const PrintContext &context)
         : def_(definition), context_(context)
     {
-        out_.pageSize = QPageSize(definition.paper);
+        out_.pageSize = definition.paper;
         out_.landscape = definition.landscape;
         const QSizeF size = out_.pageSize.size(QPageSize::Point);
         out_.sizePoints = definition.landscape ? size.transposed() : size;
@@ -65,14 +115,19 @@ public:
         newPage();
         for (const PartInput &part : parts)
             printPart(part);
+        fillInPageCount();
         placePageBands();
         return std::move(out_);
     }
 
 private:
-    TextTemplate::Lookup lookupFor(const PartInput *in, const std::vector<Value> *row, int page = 0) const
+    // page 0: the page being filled, and the page count still to come.
+    // Aggregates add up the rows of `rows`; without them there is nothing to add.
+    EvaluationScope scopeFor(const PartInput *in, const std::vector<Value> *row, int page = 0,
+                             std::optional<RowRange> rows = std::nullopt) const
     {
-        return [this, in, row, page](const QString &name) -> std::optional<Value> {
+        EvaluationScope scope;
+        scope.lookup = [this, in, row, page](const QString &name) -> std::optional<Value> {
             const QString key = name.toLower();
             if (key == u"company")
                 return Value(context_.company);
@@ -83,9 +138,13 @@ private:
             if (key == u"printtime")
                 return Value(QLocale::c().toString(context_.printedAt, QStringLiteral("hh:mm AP")));
             if (key == u"page")
-                return Value(page);
-            if (key == u"pages")
-                return Value(int(out_.pages.size()));
+                return Value(page > 0 ? page : int(out_.pages.size()));
+            if (key == u"pages") {
+                if (page > 0)
+                    return Value(int(out_.pages.size()));
+                pagesDeferred_ = true;
+                return Value(pagesMark);
+            }
             if (in) {
                 const int p = in->part->parameterIndex(name);
                 if (p >= 0) {
@@ -100,67 +159,114 @@ private:
             }
             return std::nullopt;
         };
+        if (rows && in && in->rows)
+            scope.aggregate = [this, in, range = *rows](const QString &function, const Expression &argument) {
+                Accumulator totals;
+                for (size_t r = range.first; r < range.second; ++r)
+                    totals.add(argument.isEmpty() ? Value(1) : argument.evaluate(scopeFor(in, &in->rows->rows[r])));
+                return totals.result(totalKindOf(function));
+            };
+        return scope;
     }
 
-    bool holds(const TextLine &line, const TextTemplate::Lookup &lookup) const
+    static RowRange allRows(const PartInput &in) { return {0, in.rows ? in.rows->rows.size() : 0}; }
+
+    static bool holds(const TextLine &line, const EvaluationScope &scope)
     {
-        if (line.conditionName.isEmpty())
-            return true;
-        const std::optional<Value> value = lookup(line.conditionName);
-        if (!value)
-            throw LineError(line.line, QStringLiteral("\"when %1=...\" names no parameter, field or report value")
-                                           .arg(line.conditionName));
-        return value->text().trimmed().compare(line.conditionValue.trimmed(), Qt::CaseInsensitive) == 0;
+        return line.condition.isEmpty() || line.condition.isTrue(scope);
+    }
+
+    QStringList wrapped(const TextLine &line, const EvaluationScope &scope) const
+    {
+        return wrap(line.text.expand(scope), width_, line.style);
     }
 
     double linesHeight(const std::vector<TextLine> &lines) const
     {
-        const auto lookup = lookupFor(mainPart_, nullptr, 1);
+        const auto scope = scopeFor(mainPart_, nullptr, 1);
         double height = 0, current = 0;
         for (const TextLine &line : lines) {
-            if (!holds(line, lookup))
+            if (!holds(line, scope))
                 continue;
             if (!line.sameLine) {
                 height += current;
                 current = 0;
             }
-            current = std::max(current, lineHeight(line.style));
+            current = std::max(current, lineHeight(line.style) * double(wrapped(line, scope).size()));
         }
         return height + current;
     }
 
-    // Places the lines from y on `page`; returns the y below them.
-    double placeLinesAt(std::vector<PageItem> &items, double y, const std::vector<TextLine> &lines,
-                        const TextTemplate::Lookup &lookup, bool breakPages)
+    void addText(std::vector<PageItem> &items, const QRectF &rect, QString text, const TextStyle &style,
+                 Qt::Alignment alignment)
     {
+        items.push_back({PageItem::Kind::Text, rect, std::move(text), inFamily(style), alignment});
+    }
+
+    // Every text prints in the report's family; the measures are taken in it too.
+    TextStyle inFamily(TextStyle style) const
+    {
+        style.family = def_.fontFamily;
+        return style;
+    }
+    double width(const QString &text, const TextStyle &style) const { return textWidth(text, inFamily(style)); }
+    TextExtent extent(const QString &text, const TextStyle &style) const { return measureText(text, inFamily(style)); }
+    QStringList wrap(const QString &text, double room, const TextStyle &style) const
+    {
+        return wrapText(text, room, inFamily(style));
+    }
+
+    // Places the lines from y; a text wider than the page wraps. With
+    // breakPages they go on the current page and may start new ones;
+    // otherwise into `items`. Returns the y below them.
+    double placeLinesAt(std::vector<PageItem> *items, double y, const std::vector<TextLine> &lines,
+                        const EvaluationScope &scope)
+    {
+        const bool breakPages = items == nullptr;
         double lineTop = y, current = 0;
         bool first = true;
         for (const TextLine &line : lines) {
-            if (!holds(line, lookup))
+            if (!holds(line, scope))
                 continue;
             const double h = lineHeight(line.style);
+            QStringList texts = wrapped(line, scope);
             if (first || !line.sameLine) {
                 y = lineTop + current;
                 if (breakPages) {
                     y_ = y;
-                    ensure(h);
+                    if (ensure(h * double(texts.size())) && line.text.mentions(QStringLiteral("page")))
+                        texts = wrapped(line, scope);
                     y = y_;
                 }
                 lineTop = y;
                 current = 0;
             }
             first = false;
-            current = std::max(current, h);
-            std::vector<PageItem> &target = breakPages ? page().items : items;
-            target.push_back({PageItem::Kind::Text, QRectF(left_, lineTop, width_, h), line.text.expand(lookup),
-                              line.style, line.alignment});
+            current = std::max(current, h * double(texts.size()));
+            std::vector<PageItem> &target = breakPages ? page().items : *items;
+            double top = lineTop;
+            for (QString &text : texts) {
+                addText(target, QRectF(left_, top, width_, h), std::move(text), line.style, line.alignment);
+                top += h;
+            }
         }
         return lineTop + current;
     }
 
-    void placeLines(const std::vector<TextLine> &lines, const TextTemplate::Lookup &lookup)
+    void placeLines(const std::vector<TextLine> &lines, const EvaluationScope &scope)
     {
-        y_ = placeLinesAt(page().items, y_, lines, lookup, true);
+        y_ = placeLinesAt(nullptr, y_, lines, scope);
+    }
+
+    void fillInPageCount()
+    {
+        if (!pagesDeferred_)
+            return;
+        const QString count = QString::number(out_.pages.size());
+        for (LaidOutPage &p : out_.pages)
+            for (PageItem &item : p.items)
+                if (item.kind == PageItem::Kind::Text && item.text.contains(pagesMark))
+                    item.text.replace(pagesMark, count);
     }
 
     void placePageBands()
@@ -169,10 +275,10 @@ private:
         const double footerTop = out_.sizePoints.height() - margin_ - linesHeight(pageFooter_);
         for (int i = 0; i < pages; ++i) {
             std::vector<PageItem> &items = out_.pages[size_t(i)].items;
-            const auto lookup = lookupFor(mainPart_, nullptr, i + 1);
-            placeLinesAt(items, margin_, def_.pageHeader, lookup, false);
+            const auto scope = scopeFor(mainPart_, nullptr, i + 1);
+            placeLinesAt(&items, margin_, def_.pageHeader, scope);
             items.push_back(rule(footerTop - bandGap / 2, 0.5));
-            placeLinesAt(items, footerTop, pageFooter_, lookup, false);
+            placeLinesAt(&items, footerTop, pageFooter_, scope);
         }
     }
 
@@ -190,15 +296,21 @@ private:
     {
         out_.pages.emplace_back();
         y_ = contentTop_;
-        if (rows_)
+        if (rows_) {
             placeHeadings();
+            repeatGroupHeaders();
+        }
         pageTop_ = y_;
     }
 
-    void ensure(double height)
+    // Starts a new page when `height` does not fit below y; true when it did.
+    bool ensure(double height)
     {
-        if (y_ + height > contentBottom_ && y_ > pageTop_)
+        if (y_ + height > contentBottom_ && y_ > pageTop_) {
             newPage();
+            return true;
+        }
+        return false;
     }
 
     void printPart(const PartInput &in)
@@ -216,57 +328,195 @@ private:
                 TextLine title;
                 title.text = TextTemplate::parse(part.title, part.line);
                 title.style = {part.fontSize + 2, true, false};
-                placeLines({title}, lookupFor(&in, first));
+                placeLines({title}, scopeFor(&in, first));
             }
         }
-        placeLines(part.header, lookupFor(&in, first));
-        if (in.rows && !part.columns.empty())
+        placeLines(part.header, scopeFor(&in, first, 0, allRows(in)));
+        if (in.rows && !part.crossTab.isEmpty())
+            printCrossTab(in);
+        else if (in.rows && !part.columns.empty())
             printRows(in);
-        placeLines(part.footer, lookupFor(&in, last));
+        placeLines(part.footer, scopeFor(&in, last, 0, allRows(in)));
     }
 
     void placeHeadings()
     {
         const ReportPart &part = *rows_->part;
         const TextStyle style{part.fontSize, true, false};
-        const double h = lineHeight(style) + 2;
-        for (size_t c = 0; c < part.columns.size(); ++c)
-            page().items.push_back({PageItem::Kind::Text, cell(c, y_, h), part.columns[c].heading, style,
-                                    part.columns[c].alignment});
-        y_ += h;
+        const double h = lineHeight(style);
+        for (size_t c = 0; c < part.columns.size(); ++c) {
+            double top = y_;
+            for (const QString &text : columns_.headings[c]) {
+                addText(page().items, columns_.cell(c, top, h), text, style, part.columns[c].alignment);
+                top += h;
+            }
+        }
+        y_ += columns_.headingHeight;
         page().items.push_back(rule(y_, 0.75));
         y_ += 2;
     }
 
-    QRectF cell(size_t column, double y, double h) const
+    // The value a column takes from row r: its field, its expression, or 1 for a row number.
+    Value valueOf(const PartInput &in, size_t r, size_t c) const
     {
-        return QRectF(columnX_[column] + cellPadding, y, columnW_[column] - 2 * cellPadding, h);
+        const Column &column = in.part->columns[c];
+        if (!column.expression.isEmpty())
+            return column.expression.evaluate(scopeFor(&in, &in.rows->rows[r]));
+        return fieldOf_[c] < 0 ? Value(1) : in.rows->rows[r][size_t(fieldOf_[c])];
+    }
+
+    // Every cell's text, formatted once; the widths the columns need follow
+    // from them. Running totals are known only as the rows are placed.
+    ListCells formatCells(const PartInput &in) const
+    {
+        const ReportPart &part = *in.part;
+        const size_t rows = in.rows->rows.size();
+        ListCells cells;
+        cells.columns = part.columns.size();
+        cells.texts.reserve(rows * cells.columns);
+        cells.widths.reserve(rows * cells.columns);
+        const TextStyle style{part.fontSize, false, false};
+        for (size_t r = 0; r < rows; ++r)
+            for (size_t c = 0; c < cells.columns; ++c) {
+                const Column &column = part.columns[c];
+                QString text = column.running != TotalKind::None ? QString()
+                               : column.isRowNumber()            ? QString::number(r + 1)
+                                                                 : column.format.apply(valueOf(in, r, c));
+                cells.widths.push_back(width(text, style));
+                cells.texts.push_back(std::move(text));
+            }
+        return cells;
+    }
+
+    // The widest a column's totals can print: a sum reaches no further than
+    // the sum of its values' sizes, and no other total further than that.
+    QString widestFigure(const PartInput &in, size_t c) const
+    {
+        const Column &column = in.part->columns[c];
+        const TotalKind kind = column.total != TotalKind::None ? column.total : column.running;
+        if (kind == TotalKind::Count || kind == TotalKind::Distinct)
+            return QString::number(in.rows->rows.size());
+        double reach = 0;
+        bool negative = false;
+        for (size_t r = 0; r < in.rows->rows.size(); ++r)
+            if (const auto n = numberOf(valueOf(in, r, c))) {
+                reach += std::abs(*n);
+                negative = negative || *n < 0;
+            }
+        return totalText(column, negative ? -reach : reach);
+    }
+
+    void fitColumns(const PartInput &in, const ListCells &cells)
+    {
+        const ReportPart &part = *in.part;
+        const size_t rows = in.rows->rows.size();
+        const TextStyle rowStyle{part.fontSize, false, false};
+        const TextStyle bold{part.fontSize, true, false};
+        std::vector<ColumnDemand> demands;
+        for (size_t c = 0; c < part.columns.size(); ++c) {
+            const Column &column = part.columns[c];
+            ColumnDemand d;
+            d.width = column.width * pointsPerMm;
+            double widestWhole = 0, widestWord = extent(column.heading, bold).widestWord;
+            bool hasBlank = false;
+            for (size_t r = 0; r < rows; ++r) {
+                widestWhole = std::max(widestWhole, cells.width(r, c));
+                if (mayWrap(column) && cells.width(r, c) > widestWord) {
+                    const TextExtent measured = extent(cells.text(r, c), rowStyle);
+                    hasBlank = hasBlank || measured.hasBlank;
+                    widestWord = std::max(widestWord, measured.widestWord);
+                }
+            }
+            if (column.running != TotalKind::None)
+                widestWhole = width(widestFigure(in, c), rowStyle);
+            d.wraps = mayWrap(column) && hasBlank;
+            d.floor = (d.wraps ? widestWord : std::max(widestWhole, widestWord)) + 2 * cellPadding;
+            if (column.total != TotalKind::None)
+                d.totals = width(widestFigure(in, c), bold) + 2 * cellPadding;
+            demands.push_back(d);
+        }
+        columns_ = {};
+        columns_.width = fitColumnWidths(demands);
+        double x = left_;
+        for (size_t c = 0; c < part.columns.size(); ++c) {
+            columns_.x.push_back(x);
+            x += columns_.width[c];
+            columns_.headings.push_back(wrap(part.columns[c].heading, columns_.room(c), bold));
+            columns_.headingHeight =
+                std::max(columns_.headingHeight, lineHeight(bold) * double(columns_.headings.back().size()));
+        }
+        columns_.headingHeight += 2;
+    }
+
+    // Places one row of cells, each already broken into lines, from y; a
+    // row taller than what is left of the page runs on over pages line by line.
+    void placeRow(const std::vector<QStringList> &cells, const std::vector<Qt::Alignment> &alignments,
+                  const TextStyle &style)
+    {
+        const double h = lineHeight(style);
+        qsizetype lines = 1;
+        for (const QStringList &cell : cells)
+            lines = std::max(lines, cell.size());
+        for (qsizetype l = 0; l < lines; ++l) {
+            ensure(h);
+            for (size_t c = 0; c < cells.size(); ++c)
+                if (l < cells[c].size() && !cells[c][l].isEmpty())
+                    addText(page().items, columns_.cell(c, y_, h), cells[c][l], style, alignments[c]);
+            y_ += h;
+        }
+    }
+
+    // Running totals carry on from row to row, and start again where their column says.
+    void restartRunning(const ReportPart &part, RunningReset reset)
+    {
+        for (size_t c = 0; c < part.columns.size(); ++c)
+            if (part.columns[c].runningReset == reset)
+                running_[c].reset();
+    }
+
+    // The first group level whose value changes at row r; the number of groups when none does.
+    size_t breakLevel(const ReportRows &rows, size_t r) const
+    {
+        for (size_t g = 0; g < groupField_.size(); ++g)
+            if (r == 0 || rows.rows[r - 1][size_t(groupField_[g])].text() != rows.rows[r][size_t(groupField_[g])].text())
+                return g;
+        return groupField_.size();
+    }
+
+    // Where the group of that level that begins at row r ends.
+    size_t groupEnd(const ReportRows &rows, size_t level, size_t r) const
+    {
+        size_t end = r + 1;
+        while (end < rows.rows.size() && breakLevel(rows, end) > level)
+            ++end;
+        return end;
     }
 
     void printRows(const PartInput &in)
     {
         const ReportPart &part = *in.part;
         const ReportRows &rows = *in.rows;
-        std::vector<int> fieldOf;
-        columnX_.clear();
-        columnW_.clear();
-        double x = left_;
+        fieldOf_.clear();
+        std::vector<Qt::Alignment> alignments;
         for (const Column &c : part.columns) {
-            const int index = c.isRowNumber() ? -1 : rows.columnIndex(c.field);
-            if (!c.isRowNumber() && index < 0)
+            const bool fromField = !c.isRowNumber() && c.expression.isEmpty();
+            const int index = fromField ? rows.columnIndex(c.field) : -1;
+            if (fromField && index < 0)
                 throw LineError(c.line, QStringLiteral("the query returns no field \"%1\"").arg(c.field));
-            fieldOf.push_back(index);
-            columnX_.push_back(x);
-            columnW_.push_back(c.width * pointsPerMm);
-            x += c.width * pointsPerMm;
+            fieldOf_.push_back(index);
+            alignments.push_back(c.alignment);
         }
-        std::vector<int> groupField;
+        groupField_.clear();
         for (const Group &g : part.groups) {
             const int index = rows.columnIndex(g.field);
             if (index < 0)
                 throw LineError(g.line, QStringLiteral("the query returns no field \"%1\" to group on").arg(g.field));
-            groupField.push_back(index);
+            groupField_.push_back(index);
         }
+        const ListCells cells = formatCells(in);
+        cells_ = &cells;
+        openGroups_.clear();
+        fitColumns(in, cells);
         y_ += 2;
         ensure(lineHeight({part.fontSize, true, false}) * 3);
         rows_ = &in;
@@ -278,124 +528,259 @@ private:
             TextLine none;
             none.text = TextTemplate::parse(QStringLiteral("No records found."), part.line);
             none.style = {part.fontSize, false, true};
-            placeLines({none}, lookupFor(&in, nullptr));
+            placeLines({none}, scopeFor(&in, nullptr));
         }
         std::vector<Totals> groupTotals(part.groups.size(), Totals(part.columns.size()));
+        std::vector<size_t> groupStart(part.groups.size(), 0);
         Totals grand(part.columns.size());
-        const std::vector<Value> *previous = nullptr;
-        long number = 0;
-        for (const std::vector<Value> &row : rows.rows) {
-            size_t breakLevel = part.groups.size();
-            for (size_t g = 0; g < groupField.size(); ++g)
-                if (!previous || (*previous)[size_t(groupField[g])].text() != row[size_t(groupField[g])].text()) {
-                    breakLevel = g;
-                    break;
-                }
-            if (previous)
-                for (size_t g = part.groups.size(); g-- > breakLevel;)
-                    closeGroup(in, g, *previous, groupTotals[g]);
-            for (size_t g = breakLevel; g < part.groups.size(); ++g)
-                openGroup(in, g, row, rowHeight);
-            ++number;
-            ensure(rowHeight);
+        running_.assign(part.columns.size(), Accumulator());
+        size_t runningPage = out_.pages.size();
+        std::vector<QStringList> rowCells(part.columns.size());
+        for (size_t r = 0; r < rows.rows.size(); ++r) {
+            const size_t level = breakLevel(rows, r);
+            if (r > 0)
+                for (size_t g = part.groups.size(); g-- > level;)
+                    closeGroup(in, g, {groupStart[g], r}, groupTotals[g]);
+            for (size_t g = level; g < part.groups.size(); ++g) {
+                groupStart[g] = r;
+                openGroup(in, g, {r, groupEnd(rows, g, r)}, rowHeight);
+            }
+            if (level < part.groups.size())
+                restartRunning(part, RunningReset::Group);
+            qsizetype lines = 1;
+            for (size_t c = 0; c < part.columns.size(); ++c) {
+                rowCells[c] = cells.width(r, c) <= columns_.room(c)
+                                  ? QStringList{cells.text(r, c)}
+                                  : wrap(cells.text(r, c), columns_.room(c), rowStyle);
+                lines = std::max(lines, rowCells[c].size());
+            }
+            // A row that fits on a page moves whole to the next when it does not fit here.
+            if (rowHeight * double(lines) <= contentBottom_ - pageTop_)
+                ensure(rowHeight * double(lines));
+            if (out_.pages.size() != runningPage) {
+                restartRunning(part, RunningReset::Page);
+                runningPage = out_.pages.size();
+            }
             for (size_t c = 0; c < part.columns.size(); ++c) {
                 const Column &column = part.columns[c];
-                QString text = fieldOf[c] < 0 ? QString::number(number) : column.format.apply(row[size_t(fieldOf[c])]);
-                if (text.isEmpty())
+                if (column.running == TotalKind::None)
                     continue;
-                page().items.push_back(
-                    {PageItem::Kind::Text, cell(c, y_, rowHeight), std::move(text), rowStyle, column.alignment});
+                running_[c].add(valueOf(in, r, c));
+                rowCells[c] = QStringList{figureText(column, running_[c], column.running)};
             }
-            y_ += rowHeight;
-            for (Totals *totals = groupTotals.data(); totals != groupTotals.data() + groupTotals.size(); ++totals)
-                add(*totals, part, fieldOf, row);
-            add(grand, part, fieldOf, row);
-            previous = &row;
+            placeRow(rowCells, alignments, rowStyle);
+            for (Totals &totals : groupTotals)
+                add(totals, in, r);
+            add(grand, in, r);
         }
-        if (previous)
+        if (!rows.rows.empty())
             for (size_t g = part.groups.size(); g-- > 0;)
-                closeGroup(in, g, *previous, groupTotals[g]);
+                closeGroup(in, g, {groupStart[g], rows.rows.size()}, groupTotals[g]);
         if (part.hasTotals()) {
-            const QString label = part.totalLabel.isEmpty() ? QStringLiteral("Grand Total")
-                                                            : part.totalLabel.expand(lookupFor(&in, previous));
+            const std::vector<Value> *last = rows.rows.empty() ? nullptr : &rows.rows.back();
+            const QString label = part.totalLabel.isEmpty()
+                                      ? QStringLiteral("Grand Total")
+                                      : part.totalLabel.expand(scopeFor(&in, last, 0, allRows(in)));
             totalRow(part, label, grand);
         }
         rows_ = nullptr;
+        cells_ = nullptr;
     }
 
-    static void add(Totals &totals, const ReportPart &part, const std::vector<int> &fieldOf,
-                    const std::vector<Value> &row)
+    // The cross-tab is turned into a list of its own (a row heading, a column
+    // for each value found, the row's total) and printed as one.
+    void printCrossTab(const PartInput &in)
     {
-        for (size_t c = 0; c < part.columns.size(); ++c) {
-            if (part.columns[c].total == TotalKind::None)
-                continue;
-            const Value &v = fieldOf[c] < 0 ? Value(1) : row[size_t(fieldOf[c])];
-            if (v.isNull())
-                continue;
-            ++totals.counts[c];
-            if (const auto n = numberOf(v))
-                totals.sums[c] += *n;
+        const CrossTab &x = in.part->crossTab;
+        const ReportRows &rows = *in.rows;
+        const int rowField = rows.columnIndex(x.rowField);
+        const int columnField = rows.columnIndex(x.columnField);
+        if (rowField < 0 || columnField < 0)
+            throw LineError(x.line, QStringLiteral("the query returns no field \"%1\" for the cross-tab")
+                                        .arg(rowField < 0 ? x.rowField : x.columnField));
+        QStringList rowKeys, columnKeys;
+        QHash<QString, qsizetype> rowAt, columnAt;
+        QHash<QPair<qsizetype, qsizetype>, double> cells;
+        for (const std::vector<Value> &row : rows.rows) {
+            const QString rowKey = row[size_t(rowField)].text();
+            const QString columnKey = row[size_t(columnField)].text();
+            if (!rowAt.contains(rowKey)) {
+                rowAt.insert(rowKey, rowKeys.size());
+                rowKeys << rowKey;
+            }
+            if (!columnAt.contains(columnKey)) {
+                columnAt.insert(columnKey, columnKeys.size());
+                columnKeys << columnKey;
+            }
+            if (const auto n = numberOf(x.value.evaluate(scopeFor(&in, &row))))
+                cells[{rowAt.value(rowKey), columnAt.value(columnKey)}] += *n;
         }
+        ReportRows table;
+        table.columns << QStringLiteral("row");
+        ReportPart list;
+        list.name = in.part->name;
+        list.parameters = in.part->parameters;
+        list.fontSize = in.part->fontSize;
+        list.totalLabel = in.part->totalLabel;
+        list.line = x.line;
+        Column heading;
+        heading.field = QStringLiteral("row");
+        heading.heading = x.rowHeading;
+        heading.width = x.rowWidth;
+        heading.line = x.line;
+        list.columns.push_back(heading);
+        const double figureWidth =
+            std::min(30.0, (def_.bodyWidthMm() - x.rowWidth) / double(columnKeys.size() + 1));
+        for (qsizetype c = 0; c <= columnKeys.size(); ++c) {
+            Column figures;
+            figures.field = QStringLiteral("c%1").arg(c);
+            figures.heading = c < columnKeys.size() ? columnKeys[c] : x.totalHeading;
+            figures.width = figureWidth;
+            figures.alignment = Qt::AlignRight;
+            figures.format = x.format;
+            figures.total = TotalKind::Sum;
+            figures.line = x.line;
+            list.columns.push_back(figures);
+            table.columns << figures.field;
+        }
+        for (qsizetype r = 0; r < rowKeys.size(); ++r) {
+            std::vector<Value> line{Value(rowKeys[r])};
+            double total = 0;
+            for (qsizetype c = 0; c < columnKeys.size(); ++c) {
+                const auto cell = cells.constFind({r, c});
+                line.push_back(cell == cells.constEnd() ? Value::null() : Value(*cell));
+                total += cell == cells.constEnd() ? 0 : *cell;
+            }
+            line.emplace_back(total);
+            table.rows.push_back(std::move(line));
+        }
+        const PartInput pivoted{&list, in.values, &table};
+        printRows(pivoted);
     }
 
-    void openGroup(const PartInput &in, size_t level, const std::vector<Value> &row, double rowHeight)
+    void add(Totals &totals, const PartInput &in, size_t r) const
+    {
+        for (size_t c = 0; c < in.part->columns.size(); ++c)
+            if (in.part->columns[c].total != TotalKind::None)
+                totals[c].add(valueOf(in, r, c));
+    }
+
+    std::vector<TextLine> groupHeader(const PartInput &in, size_t level) const
     {
         const Group &group = in.part->groups[level];
-        std::vector<TextLine> header = group.header;
-        if (header.empty()) {
-            TextLine line;
-            line.text = TextTemplate::parse(QStringLiteral("{%1}").arg(group.field), group.line);
-            line.style = {in.part->fontSize, true, false};
-            header.push_back(line);
+        if (!group.header.empty())
+            return group.header;
+        TextLine line;
+        line.text = TextTemplate::parse(QStringLiteral("{%1}").arg(group.field), group.line);
+        line.style = {in.part->fontSize, true, false};
+        return {line};
+    }
+
+    // About how tall the group prints: its header, rows and subtotal.
+    double groupHeight(const PartInput &in, size_t level, RowRange rows) const
+    {
+        const ReportPart &part = *in.part;
+        const TextStyle rowStyle{part.fontSize, false, false};
+        double height = linesHeight(groupHeader(in, level)) + 2;
+        for (size_t r = rows.first; r < rows.second; ++r) {
+            qsizetype lines = 1;
+            for (size_t c = 0; c < part.columns.size(); ++c)
+                if (cells_->width(r, c) > columns_.room(c))
+                    lines = std::max(lines, wrap(cells_->text(r, c), columns_.room(c), rowStyle).size());
+            height += lineHeight(rowStyle) * double(lines);
+        }
+        if (part.hasTotals())
+            height += lineHeight({part.fontSize, true, false}) + 3;
+        return height;
+    }
+
+    void openGroup(const PartInput &in, size_t level, RowRange rows, double rowHeight)
+    {
+        const Group &group = in.part->groups[level];
+        const std::vector<TextLine> header = groupHeader(in, level);
+        if (group.newPage && rows.first > 0 && y_ > pageTop_) {
+            newPage();
+        } else if (group.keepTogether) {
+            const double height = groupHeight(in, level, rows);
+            if (height <= contentBottom_ - pageTop_)
+                ensure(height);
         }
         ensure(linesHeight(header) + rowHeight + 2);
         y_ += 2;
-        placeLines(header, lookupFor(&in, &row));
+        placeLines(header, scopeFor(&in, &in.rows->rows[rows.first], 0, rows));
+        openGroups_.emplace_back(level, rows);
     }
 
-    void closeGroup(const PartInput &in, size_t level, const std::vector<Value> &lastRow, Totals &totals)
+    // The headers of the groups a new page goes on with.
+    void repeatGroupHeaders()
+    {
+        const double top = pageTop_;
+        pageTop_ = y_;  // nothing here starts yet another page
+        for (const auto &[level, rows] : openGroups_)
+            if (rows_->part->groups[level].repeatHeader)
+                placeLines(groupHeader(*rows_, level), scopeFor(rows_, &rows_->rows->rows[rows.first], 0, rows));
+        pageTop_ = top;
+    }
+
+    void closeGroup(const PartInput &in, size_t level, RowRange rows, Totals &totals)
     {
         const Group &group = in.part->groups[level];
+        const EvaluationScope scope = scopeFor(&in, &in.rows->rows[rows.second - 1], 0, rows);
         if (in.part->hasTotals()) {
-            const QString label = group.footer.isEmpty() ? QStringLiteral("Total")
-                                                         : group.footer.expand(lookupFor(&in, &lastRow));
+            const QString label = group.footer.isEmpty() ? QStringLiteral("Total") : group.footer.expand(scope);
             totalRow(*in.part, label, totals);
         }
-        totals.reset();
+        placeLines(group.footerTexts, scope);
+        for (Accumulator &a : totals)
+            a.reset();
+        openGroups_.pop_back();
     }
 
+    // The label takes the first run of columns without figures; a figure too
+    // wide for its column prints whole on a line of its own below.
     void totalRow(const ReportPart &part, const QString &label, const Totals &totals)
     {
         const TextStyle style{part.fontSize, true, false};
-        const double h = lineHeight(style) + 2;
-        ensure(h + 2);
-        page().items.push_back(rule(y_, 0.5));
-        y_ += 1;
-        // The label takes the first run of columns without figures.
+        const double h = lineHeight(style);
         size_t labelFrom = 0;
         while (labelFrom < part.columns.size() && part.columns[labelFrom].total != TotalKind::None)
             ++labelFrom;
         size_t labelTo = labelFrom;
         while (labelTo < part.columns.size() && part.columns[labelTo].total == TotalKind::None)
             ++labelTo;
-        if (labelFrom == labelTo) {  // every column has figures: the label goes above them
-            page().items.push_back({PageItem::Kind::Text, cell(0, y_, h), label, style, Qt::AlignLeft});
-            y_ += h;
-        } else {
-            const double right = labelTo < columnX_.size() ? columnX_[labelTo] : columnX_.back() + columnW_.back();
-            const QRectF span(columnX_[labelFrom] + cellPadding, y_, right - columnX_[labelFrom] - 2 * cellPadding, h);
-            page().items.push_back({PageItem::Kind::Text, span, label, style, Qt::AlignLeft});
-        }
+        const bool labelAbove = labelFrom == labelTo;  // every column has figures
+        const double labelRight = labelAbove || labelTo >= columns_.x.size() ? left_ + width_ : columns_.x[labelTo];
+        const double labelLeft = labelAbove ? left_ : columns_.x[labelFrom];
+        const QRectF labelRoom(labelLeft + cellPadding, 0, labelRight - labelLeft - 2 * cellPadding, h);
+        const QStringList labelLines = wrap(label, labelRoom.width(), style);
+
+        std::vector<std::pair<size_t, QString>> figures, ownLine;
         for (size_t c = 0; c < part.columns.size(); ++c) {
             const Column &column = part.columns[c];
             if (column.total == TotalKind::None)
                 continue;
-            const QString text = column.total == TotalKind::Count ? QString::number(totals.counts[c])
-                                 : column.format.isNumber()       ? column.format.apply(Value(totals.sums[c]))
-                                                                  : sql::numberText(totals.sums[c]);
-            page().items.push_back({PageItem::Kind::Text, cell(c, y_, h), text, style, column.alignment});
+            QString text = figureText(column, totals[c], column.total);
+            (width(text, style) <= columns_.room(c) ? figures : ownLine).emplace_back(c, std::move(text));
         }
-        y_ += h + 2;
+        const double labelHeight = h * double(labelLines.size());
+        const double height = (labelAbove ? labelHeight + h : std::max(labelHeight, h)) + h * double(!ownLine.empty());
+        ensure(height + 3);
+        page().items.push_back(rule(y_, 0.5));
+        y_ += 1;
+        double top = y_;
+        for (const QString &text : labelLines) {
+            addText(page().items, labelRoom.translated(0, top), text, style, Qt::AlignLeft);
+            top += h;
+        }
+        const double figuresTop = labelAbove ? top : y_;
+        for (auto &[c, text] : figures)
+            addText(page().items, columns_.cell(c, figuresTop, h), std::move(text), style, part.columns[c].alignment);
+        const double ownTop = std::max(top, figuresTop + h);
+        for (auto &[c, text] : ownLine) {
+            const double right = columns_.x[c] + columns_.width[c] - cellPadding;
+            addText(page().items, QRectF(left_, ownTop, right - left_, h), std::move(text), style, Qt::AlignRight);
+        }
+        y_ = (ownLine.empty() ? std::max(top, figuresTop + h) : ownTop + h) + 2;
     }
 
     const ReportDefinition &def_;
@@ -404,7 +789,13 @@ private:
     std::vector<TextLine> pageFooter_;
     const PartInput *mainPart_ = nullptr;
     const PartInput *rows_ = nullptr;  // the part whose rows are being printed
-    std::vector<double> columnX_, columnW_;
+    ListColumns columns_;
+    std::vector<int> fieldOf_;     // by column: the field's index, -1 for a row number or expression
+    std::vector<int> groupField_;  // by group level: the field's index
+    Totals running_;
+    const ListCells *cells_ = nullptr;                     // the cells of the list being printed
+    std::vector<std::pair<size_t, RowRange>> openGroups_;  // the groups open, outermost first
+    mutable bool pagesDeferred_ = false;
     double margin_ = 0, left_ = 0, width_ = 0;
     double contentTop_ = 0, contentBottom_ = 0, pageTop_ = 0, y_ = 0;
 };

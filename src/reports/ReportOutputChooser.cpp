@@ -14,6 +14,10 @@ public:
     bool choosePrinter(QPrinter &printer, QWidget *parent) override
     {
         QPrintDialog dialog(&printer, parent);
+        // The viewer offers the report's pages; a range chosen here is what prints.
+        dialog.setMinMax(1, std::max(1, printer.toPage()));
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
         return dialog.exec() == QDialog::Accepted;
     }
 

@@ -1,10 +1,10 @@
 #include "ReportView.h"
 
 #include "PdfExport.h"
+#include "ReportFailure.h"
 #include "ReportOutputChooser.h"
 #include "ReportPainter.h"
 
-#include "core/ErrorPolicy.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -115,8 +115,17 @@ ReportView::ReportView(QWidget *parent) : QWidget(parent)
     tools->addWidget(cmdPrint);
     tools->addWidget(cmdExport);
     tools->addStretch();
-    connect(cmdPrint, &QToolButton::clicked, this, guardedSlot(this, &ReportView::print));
-    connect(cmdExport, &QToolButton::clicked, this, guardedSlot(this, &ReportView::exportPdf));
+    QToolButton *cmdClose = addButton("cmdClose", QStringLiteral("&Close"), QStringLiteral("Close the viewer (Esc, Ctrl+W)"),
+                                      QKeySequence(Qt::Key_Escape), QStyle::SP_DialogCloseButton);
+    tools->addWidget(cmdClose);
+    auto *closeKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+    closeKey->setContext(Qt::WindowShortcut);
+    connect(closeKey, &QShortcut::activated, cmdClose, &QToolButton::click);
+    connect(cmdPrint, &QToolButton::clicked, this,
+            [this] { runReportAction(QStringLiteral("The report could not be printed."), [this] { print(); }); });
+    connect(cmdExport, &QToolButton::clicked, this,
+            [this] { runReportAction(QStringLiteral("The PDF file could not be exported."), [this] { exportPdf(); }); });
+    connect(cmdClose, &QToolButton::clicked, this, [this] { window()->close(); });
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("pageArea"));
@@ -223,7 +232,14 @@ bool ReportView::eventFilter(QObject *watched, QEvent *event)
 
 void ReportView::printTo(QPrinter &printer) const
 {
-    reports::paintPages(report_, printer);
+    switch (printer.printRange()) {
+    case QPrinter::PageRange:
+        reports::paintPages(report_, printer, printer.fromPage(), printer.toPage() > 0 ? printer.toPage() : -1);
+        return;
+    case QPrinter::CurrentPage: reports::paintPages(report_, printer, page_ + 1, page_ + 1); return;
+    case QPrinter::AllPages:
+    case QPrinter::Selection: reports::paintPages(report_, printer); return;
+    }
 }
 
 void ReportView::exportPdfTo(const QString &path) const
@@ -237,6 +253,7 @@ void ReportView::print()
     printer.setPageLayout(report_.pageLayout());
     printer.setDocName(window()->windowTitle());
     printer.setFromTo(1, pageCount());
+    printer.setPrintRange(QPrinter::AllPages);
     if (ReportOutputChooser::current().choosePrinter(printer, this))
         printTo(printer);
 }

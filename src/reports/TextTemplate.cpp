@@ -4,7 +4,33 @@
 
 namespace pwo::reports {
 
-TextTemplate TextTemplate::parse(const QString &text, int line)
+namespace {
+
+// The end of the braced text from `from`, and its first colon outside quotes
+// (-1 when none); quotes may hold braces and colons.
+std::pair<qsizetype, qsizetype> bracedEnd(const QString &text, qsizetype from)
+{
+    QChar quote;
+    qsizetype colon = -1;
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u':' && colon < 0) {
+            colon = i;
+        } else if (c == u'}') {
+            return {i, colon};
+        }
+    }
+    return {-1, colon};
+}
+
+} // namespace
+
+TextTemplate TextTemplate::parse(const QString &text, int line, int column)
 {
     TextTemplate result;
     result.line_ = line;
@@ -22,39 +48,40 @@ TextTemplate TextTemplate::parse(const QString &text, int line)
             continue;
         }
         if (c == u'}')
-            throw LineError(line, QStringLiteral("a \"}\" without its \"{\" (write \"}}\" for the brace itself)"));
+            throw LineError(line, QStringLiteral("column %1: a \"}\" without its \"{\" (write \"}}\" for the brace itself)")
+                                      .arg(column + int(i)));
         if (c != u'{') {
             literal += c;
             continue;
         }
-        const qsizetype close = text.indexOf(u'}', i + 1);
+        const auto [close, colon] = bracedEnd(text, i + 1);
         if (close < 0)
-            throw LineError(line, QStringLiteral("a \"{\" without its \"}\" (write \"{{\" for the brace itself)"));
-        const QString inside = text.mid(i + 1, close - i - 1);
-        const qsizetype colon = inside.indexOf(u':');
-        const QString name = (colon < 0 ? inside : inside.left(colon)).trimmed();
-        if (name.isEmpty())
-            throw LineError(line, QStringLiteral("\"{%1}\" names no value").arg(inside));
+            throw LineError(line, QStringLiteral("column %1: a \"{\" without its \"}\" (write \"{{\" for the brace itself)")
+                                      .arg(column + int(i)));
+        const qsizetype expressionEnd = colon < 0 ? close : colon;
+        const QString inside = text.mid(i + 1, expressionEnd - i - 1);
+        if (inside.trimmed().isEmpty())
+            throw LineError(line, QStringLiteral("column %1: \"{%2}\" names no value")
+                                      .arg(column + int(i))
+                                      .arg(text.mid(i + 1, close - i - 1)));
         flushLiteral();
-        result.pieces_.push_back({{}, name, colon < 0 ? ValueFormat() : ValueFormat::parse(inside.mid(colon + 1), line)});
+        result.pieces_.push_back({{},
+                                  Expression::parse(inside, line, column + int(i) + 1),
+                                  colon < 0 ? ValueFormat() : ValueFormat::parse(text.mid(colon + 1, close - colon - 1), line)});
         i = close;
     }
     flushLiteral();
     return result;
 }
 
-QString TextTemplate::expand(const Lookup &lookup) const
+QString TextTemplate::expand(const EvaluationScope &scope) const
 {
     QString out;
     for (const Piece &piece : pieces_) {
-        if (piece.name.isEmpty()) {
+        if (piece.expression.isEmpty())
             out += piece.literal;
-            continue;
-        }
-        const std::optional<Value> value = lookup(piece.name);
-        if (!value)
-            throw LineError(line_, QStringLiteral("\"{%1}\" is no parameter, field or report value").arg(piece.name));
-        out += piece.format.apply(*value);
+        else
+            out += piece.format.apply(piece.expression.evaluate(scope));
     }
     return out;
 }
@@ -62,9 +89,18 @@ QString TextTemplate::expand(const Lookup &lookup) const
 bool TextTemplate::mentions(const QString &name) const
 {
     for (const Piece &piece : pieces_)
-        if (piece.name.compare(name, Qt::CaseInsensitive) == 0)
+        if (piece.expression.mentions(name))
             return true;
     return false;
+}
+
+std::vector<const Expression *> TextTemplate::expressions() const
+{
+    std::vector<const Expression *> out;
+    for (const Piece &piece : pieces_)
+        if (!piece.expression.isEmpty())
+            out.push_back(&piece.expression);
+    return out;
 }
 
 } // namespace pwo::reports

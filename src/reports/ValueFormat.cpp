@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace pwo::reports {
 
 namespace {
@@ -33,6 +35,19 @@ ValueFormat ValueFormat::parse(const QString &pattern, int line)
     const QString p = pattern.trimmed();
     if (p.isEmpty())
         return format;
+    if (const qsizetype semicolon = p.indexOf(u';'); semicolon > 0) {
+        format = parse(p.left(semicolon), line);
+        static const QRegularExpression marked(QStringLiteral("^([^#0,.]*)([#0,.]+)([^#0,.]*)$"));
+        const auto negative = marked.match(p.mid(semicolon + 1).trimmed());
+        if (!format.isNumber() || !negative.hasMatch() || negative.captured(2) != p.left(semicolon).trimmed())
+            throw LineError(line, QStringLiteral("\"%1\": after the \";\" comes the same number pattern between marks, "
+                                                 "as in #,##0.00;(#,##0.00)")
+                                      .arg(p));
+        format.negativeForm_ = true;
+        format.negativePrefix_ = negative.captured(1);
+        format.negativeSuffix_ = negative.captured(3);
+        return format;
+    }
     if (numberPattern.match(p).hasMatch()) {
         format.kind_ = Kind::Number;
         format.thousands_ = p.contains(QLatin1Char(','));
@@ -66,7 +81,12 @@ QString ValueFormat::apply(const Value &value) const
         QLocale locale(QLocale::English, QLocale::UnitedStates);
         if (!thousands_)
             locale.setNumberOptions(QLocale::OmitGroupSeparator);
-        return locale.toString(*n, 'f', decimals_);
+        // A negative that rounds to zero prints as zero, without a sign.
+        const double shown = std::abs(*n) < 0.5 * std::pow(10.0, -decimals_) ? 0.0 : *n;
+        const QString text = locale.toString(shown, 'f', decimals_);
+        if (!negativeForm_ || !text.startsWith(u'-'))
+            return text;
+        return negativePrefix_ + text.mid(1) + negativeSuffix_;
     }
     case Kind::Date: {
         QDateTime moment;

@@ -15,6 +15,9 @@ std::optional<double> numberOf(const Value &value);
 // How a value is printed. A format is either a number pattern made of
 // "#", "0", "," and "." ("#,##0.00": thousands separated, two decimals) or a
 // date pattern ("MM/dd/yyyy hh:mm AP"). No format prints the value's text.
+// A number pattern may give negatives their own form after a semicolon,
+// the same pattern between marks: "#,##0.00;(#,##0.00)" prints (1,250.00);
+// without one a negative has its minus sign.
 class ValueFormat {
 public:
     ValueFormat() = default;
@@ -30,6 +33,8 @@ private:
     Kind kind_ = Kind::None;
     int decimals_ = 0;
     bool thousands_ = false;
+    bool negativeForm_ = false;
+    QString negativePrefix_, negativeSuffix_;
     QString datePattern_;
 };
 

@@ -95,7 +95,7 @@ TEST(Definition, NamesTheLineOfEachKindOfFault)
     EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | wide\n")), 5);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | 10 | middle\n")), 5);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | 10 | left | #x#\n")), 5);
-    EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | 10 | left | | avg\n")), 5);
+    EXPECT_EQ(faultLine(QStringLiteral("[report]\n[query]\nSELECT 1 a\n[columns]\na | A | 10 | left | | median\n")), 5);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\n[columns]\na | A | 10\n")), 3);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\npaper = A5\n")), 2);
     EXPECT_EQ(faultLine(QStringLiteral("[report]\ntitle = x\n")), 2);
@@ -156,6 +156,12 @@ TEST(Formats, NumbersAndDatesPrintAsTheirPatternsSay)
     EXPECT_EQ(money.apply(pwo::Value(QStringLiteral("12.5"))), QStringLiteral("12.50"));
     EXPECT_EQ(money.apply(pwo::Value::null()), QString());
     EXPECT_EQ(ValueFormat::parse(QStringLiteral("0"), 1).apply(pwo::Value(1234.6)), QStringLiteral("1235"));
+    const ValueFormat bracketed = ValueFormat::parse(QStringLiteral("#,##0.00;(#,##0.00)"), 1);
+    EXPECT_EQ(bracketed.apply(pwo::Value(-1250.5)), QStringLiteral("(1,250.50)"));
+    EXPECT_EQ(bracketed.apply(pwo::Value(1250.5)), QStringLiteral("1,250.50"));
+    EXPECT_EQ(bracketed.apply(pwo::Value(-0.001)), QStringLiteral("0.00"));
+    EXPECT_EQ(money.apply(pwo::Value(-1250.5)), QStringLiteral("-1,250.50"));
+    EXPECT_THROW(ValueFormat::parse(QStringLiteral("#,##0.00;(0)"), 1), LineError);
     const ValueFormat day = ValueFormat::parse(QStringLiteral("MMMM d, yyyy"), 1);
     EXPECT_EQ(day.apply(pwo::Value(QStringLiteral("2026-08-01 00:00:00"))), QStringLiteral("August 1, 2026"));
     EXPECT_EQ(day.apply(pwo::Value(QStringLiteral("08/15/2026"))), QStringLiteral("August 15, 2026"));

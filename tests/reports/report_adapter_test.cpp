@@ -12,7 +12,9 @@
 
 #include "data/ServerSession.h"
 
+#include <QDir>
 #include <QPointer>
+#include <QPrinter>
 #include <QTest>
 #include <QToolButton>
 
@@ -202,4 +204,82 @@ TEST(ReportAdapter, ReportsReadThroughTheUsersConnectionAndNeverLogOnAsSa)
     EXPECT_EQ(statementsWith(program, QStringLiteral("WHERE LastName >= 'A'")).size(), 1);
     EXPECT_EQ(openViewers().size(), 1);
     EXPECT_FALSE(globals().CurrentReport->logOnInfo().serverName.isNull());
+}
+
+TEST(ReportAdapter, TheViewerClosesWithEscCtrlWAndItsCloseButton)
+{
+    ProgramUnderTest program;
+    program.startAs();
+    ReportFolder folder;
+    const QString path = folder.write(QStringLiteral("Patients.rpt"), patientList);
+    const auto closesWith = [&](const std::function<void(QWidget &)> &press) {
+        OpenReport(path, {Value("A")});
+        ShowReport(QStringLiteral("Closing"));
+        QPointer<QWidget> viewer = openViewers().front();
+        viewer->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(viewer));
+        press(*viewer);
+        program.settle();
+        return viewer.isNull() && openViewers().isEmpty();
+    };
+    EXPECT_TRUE(closesWith([](QWidget &w) { QTest::keyClick(&w, Qt::Key_Escape); }));
+    EXPECT_TRUE(closesWith([](QWidget &w) { QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier); }));
+    EXPECT_TRUE(closesWith([](QWidget &w) { w.findChild<QToolButton *>(QStringLiteral("cmdClose"))->click(); }));
+    EXPECT_EQ(globals().CurrentReport, nullptr);
+}
+
+TEST(ReportAdapter, PrintingARangePrintsThosePagesOnly)
+{
+    ProgramUnderTest program;
+    program.startAs();
+    ReportFolder folder;
+    OpenReport(folder.write(QStringLiteral("Patients.rpt"), patientList), {Value("A")});
+    ShowReport(QStringLiteral("Range"));
+    auto *viewer = static_cast<frmReportViewer *>(openViewers().front());
+    ASSERT_GT(viewer->rptViewer1()->pageCount(), 3);
+    struct PagesTwoToThree : ReportOutputChooser {
+        QString path;
+        bool choosePrinter(QPrinter &printer, QWidget *) override
+        {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(2, 3);
+            return true;
+        }
+        QString choosePdfFile(QWidget *, const QString &) override { return {}; }
+    } chooser;
+    QTemporaryDir out;
+    chooser.path = out.filePath(QStringLiteral("range.pdf"));
+    ReportOutputChooser::install(&chooser);
+    viewer->findChild<QToolButton *>(QStringLiteral("cmdPrint"))->click();
+    ReportOutputChooser::install(nullptr);
+    const QString text = pdfText(chooser.path);
+    const int pages = viewer->rptViewer1()->pageCount();
+    EXPECT_EQ(text.count(u'\f'), 2) << text.left(300).toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Page 2 of %1").arg(pages)));
+    EXPECT_TRUE(text.contains(QStringLiteral("Page 3 of %1").arg(pages)));
+    EXPECT_FALSE(text.contains(QStringLiteral("Page 1 of %1").arg(pages)));
+}
+
+TEST(ReportAdapter, APdfThatCannotBeWrittenIsHeadedWithWhatFailed)
+{
+    ProgramUnderTest program;
+    program.startAs();
+    ReportFolder folder;
+    OpenReport(folder.write(QStringLiteral("Patients.rpt"), patientList), {Value("A")});
+    ShowReport(QStringLiteral("Nowhere"));
+    struct ToNowhere : ReportOutputChooser {
+        bool choosePrinter(QPrinter &, QWidget *) override { return false; }
+        QString choosePdfFile(QWidget *, const QString &) override { return QStringLiteral("/no/such/folder//x.pdf"); }
+    } chooser;
+    ReportOutputChooser::install(&chooser);
+    openViewers().front()->findChild<QToolButton *>(QStringLiteral("cmdExport"))->click();
+    ReportOutputChooser::install(nullptr);
+    ASSERT_EQ(program.prompter().asked().size(), 1);
+    const QString text = program.prompter().asked().front().prompt.text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The PDF file could not be exported."))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(QStringLiteral("/no/such/folder/x.pdf")))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Error -1")));
+    EXPECT_EQ(openViewers().size(), 1);
 }

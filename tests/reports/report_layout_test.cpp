@@ -3,6 +3,7 @@
 #include "reports/DefinitionError.h"
 #include "reports/DefinitionParser.h"
 #include "reports/ReportLayout.h"
+#include "reports/TextMeasure.h"
 
 #include <gtest/gtest.h>
 
@@ -125,9 +126,100 @@ TEST(ReportLayout, AColumnTheQueryDoesNotReturnIsBlamedOnItsLine)
     }
 }
 
-TEST(ReportLayout, ATextNamingNothingKnownIsBlamedOnItsLine)
+TEST(ReportLayout, ATextNamingNothingKnownIsBlamedOnItsLineBeforeAnythingRuns)
 {
-    const ReportDefinition d =
+    try {
         parseDefinition(QStringLiteral("[report]\n[header]\n| fine\n| {nothing}\n"), QStringLiteral("T.rpt"));
-    EXPECT_THROW(layOut(d, rowsOf({}), {}), LineError);
+        FAIL() << "accepted";
+    } catch (const DefinitionError &error) {
+        EXPECT_EQ(error.line(), 4);
+        EXPECT_TRUE(error.reason().startsWith(QStringLiteral("column 4: \"nothing\""))) << error.reason().toStdString();
+    }
+}
+
+TEST(ReportLayout, PageNumbersInTheBodyAreThoseOfTheirPage)
+{
+    const ReportDefinition d = parseDefinition(
+        QString(groupedList)
+            .replace(QStringLiteral("[header]\n"), QStringLiteral("[header]\n| Begins on page {page} of {pages}\n")) +
+            QStringLiteral("[footer]\n| Ends on page {page} of {pages}\n"),
+        QStringLiteral("G.rpt"));
+    ReportRows rows = rowsOf({});
+    for (int i = 0; i < 200; ++i)
+        rows.rows.push_back({Value("A"), Value(QStringLiteral("PATIENT %1").arg(i)), Value(1.0)});
+    const LaidOutReport report = layOut(d, rows, {});
+    const int pages = int(report.pages.size());
+    ASSERT_GT(pages, 2);
+    EXPECT_TRUE(report.texts().contains(QStringLiteral("Begins on page 1 of %1").arg(pages)));
+    EXPECT_TRUE(report.texts().contains(QStringLiteral("Ends on page %1 of %1").arg(pages)));
+}
+
+TEST(ReportLayout, FiguresAndIdentifiersTooWideForTheirColumnPrintWhole)
+{
+    const ReportDefinition d = parseDefinition(QStringLiteral(R"([report]
+[query]
+SELECT ward, name, amount FROM t
+[columns]
+ward   | Adm. No. | 8
+name   | Name     | 100
+amount | Amount   | 14 | right | #,##0.00 | sum
+)"),
+                                               QStringLiteral("W.rpt"));
+    ReportRows rows = rowsOf({});
+    for (int i = 0; i < 12; ++i)
+        rows.rows.push_back({Value("250000689B"), Value(QStringLiteral("DELA CRUZ, JUAN %1").arg(i)), Value(9999999.99)});
+    const LaidOutReport report = layOut(d, rows, {});
+    const QStringList texts = report.texts();
+    EXPECT_EQ(texts.count(QStringLiteral("250000689B")), 12);
+    EXPECT_EQ(texts.count(QStringLiteral("9,999,999.99")), 12);
+    EXPECT_TRUE(texts.contains(QStringLiteral("119,999,999.88")));
+    // The room came from the text column, whose values still fit whole.
+    EXPECT_TRUE(texts.contains(QStringLiteral("DELA CRUZ, JUAN 11")));
+}
+
+TEST(ReportLayout, ALongRemarkWrapsOverPagesInOrderAndWhole)
+{
+    const ReportDefinition d = parseDefinition(QStringLiteral(R"([report]
+[query]
+SELECT ward, name, amount FROM t
+[columns]
+ward | Ward    | 20
+name | Remarks | 40
+)"),
+                                               QStringLiteral("R.rpt"));
+    QStringList words;
+    for (int i = 0; words.join(u' ').size() < 2000; ++i)
+        words << QStringLiteral("word%1").arg(i);
+    const QString remark = words.join(u' ');
+    ReportRows rows = rowsOf({{Value("W1"), Value(QStringLiteral("short one")), Value(1.0)}});
+    for (int i = 0; i < 45; ++i)
+        rows.rows.push_back({Value("W1"), Value(QStringLiteral("filler %1").arg(i)), Value(1.0)});
+    rows.rows.push_back({Value("W2"), Value(remark), Value(1.0)});
+    const LaidOutReport report = layOut(d, rows, {});
+    ASSERT_GE(report.pages.size(), 2u);
+    QStringList printed;
+    double columnLeft = -1;
+    for (const LaidOutPage &page : report.pages)
+        for (const PageItem &item : page.items) {
+            if (item.text.startsWith(QStringLiteral("word"))) {
+                printed << item.text;
+                EXPECT_TRUE(columnLeft < 0 || qFuzzyCompare(columnLeft, item.rect.left()));
+                columnLeft = item.rect.left();
+                EXPECT_LE(item.rect.bottom(), report.sizePoints.height());
+            }
+        }
+    EXPECT_GT(printed.size(), 20);
+    EXPECT_EQ(printed.join(u' '), remark);
+}
+
+TEST(ReportLayout, AFontFamilyTheMachineLacksFallsBackToOneItHas)
+{
+    EXPECT_EQ(availableFamily(QStringLiteral("DejaVu Serif")), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(availableFamily(QStringLiteral("No Such Family Anywhere")), QStringLiteral("DejaVu Sans"));
+    const ReportDefinition d =
+        parseDefinition(QStringLiteral("[report]\nfont = DejaVu Serif\n[header]\n| In serif\n"), QStringLiteral("F.rpt"));
+    const LaidOutReport report = layOut(d, rowsOf({}), {});
+    ASSERT_FALSE(report.pages.front().items.empty());
+    EXPECT_EQ(report.pages.front().items.front().style.family, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(reportFont(report.pages.front().items.front().style).family(), QStringLiteral("DejaVu Serif"));
 }

@@ -1,7 +1,11 @@
 // pwo-report --db DIR --out FILE.pdf NAME.rpt [value ...] [--sub NAME value ...]
-// Renders one report definition to PDF on a stand-in database, without
-// windows, so that report authors can try their files.
+// Renders one report definition to PDF (or page images) on a stand-in
+// database, without windows, or checks it, so that report authors can try
+// their files.
 
+#include "ToolArguments.h"
+
+#include "reports/DefinitionParser.h"
 #include "reports/PdfExport.h"
 #include "reports/Report.h"
 
@@ -11,6 +15,7 @@
 #include "hospital/dbserver/StandInProvider.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -18,53 +23,6 @@
 #include <exception>
 
 namespace {
-
-const char *const usage =
-    "usage: pwo-report --db DIR --out FILE.pdf [--company TEXT] [--user TEXT] NAME.rpt [value ...]\n"
-    "                  [--sub SUBREPORT value ...]...\n"
-    "Values go to the parameter fields in order; each --sub gives a subreport's values.\n";
-
-struct Arguments {
-    QString database;
-    QString output;
-    QString company;
-    bool companyGiven = false;
-    QString user;
-    QString definition;
-    pwo::ReportParameters values;
-    std::vector<std::pair<QString, pwo::ReportParameters>> subreports;
-};
-
-bool parseArguments(const QStringList &args, Arguments &out)
-{
-    pwo::ReportParameters *values = nullptr;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString &a = args[i];
-        const bool hasNext = i + 1 < args.size();
-        if (a == u"--db" && hasNext)
-            out.database = args[++i];
-        else if (a == u"--out" && hasNext)
-            out.output = args[++i];
-        else if (a == u"--company" && hasNext) {
-            out.company = args[++i];
-            out.companyGiven = true;
-        } else if (a == u"--user" && hasNext)
-            out.user = args[++i];
-        else if (a == u"--sub" && hasNext) {
-            out.subreports.push_back({args[++i], {}});
-            values = &out.subreports.back().second;
-        } else if (a.startsWith(u"--"))
-            return false;
-        else if (out.definition.isEmpty()) {
-            out.definition = a;
-            values = &out.values;
-        } else if (values)
-            values->push_back(pwo::Value(a));
-        else
-            return false;
-    }
-    return !out.database.isEmpty() && !out.output.isEmpty() && !out.definition.isEmpty();
-}
 
 // A bare name is looked for in the REPORTS folder beside this program.
 QString definitionPath(const QString &given)
@@ -81,6 +39,63 @@ QString hospitalName(pwo::Connection &connection)
     return info.Eof() ? QString() : info.Fields(QStringLiteral("Company")).Value().text();
 }
 
+void printFaults(const std::vector<pwo::reports::DefinitionError> &faults)
+{
+    for (const pwo::reports::DefinitionError &fault : faults)
+        std::fprintf(stderr, "%s\n", fault.what());
+}
+
+// Every fault the file's text holds; the run stops here when there is one.
+pwo::reports::ReportDefinition readDefinition(const QString &path, bool *faulty)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw pwo::reports::DefinitionError(path, 0, QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
+    pwo::reports::ReportDefinition definition;
+    const auto faults = pwo::reports::definitionFaults(QString::fromUtf8(file.readAll()), path, &definition);
+    printFaults(faults);
+    *faulty = !faults.empty();
+    return definition;
+}
+
+int run(const ToolArguments &args)
+{
+    bool faulty = false;
+    pwo::reports::ReportDefinition definition = readDefinition(definitionPath(args.definition), &faulty);
+    if (faulty)
+        return 1;
+    checkValueCounts(definition, args);
+    pwo::Report report(std::move(definition));
+    hospital::dbserver::registerStandInProvider();
+    pwo::Connection connection;
+    connection.Open(hospital::dbserver::standInConnectionString(args.database));
+    connection.setDefaultDatabase(QStringLiteral("PWO"));
+    report.setTitleText(args.companyGiven ? args.company : hospitalName(connection));
+    if (!args.values.empty())
+        report.setParameterValues({}, args.values);
+    for (const auto &[name, values] : args.subreports)
+        report.setParameterValues(name, values);
+    if (args.checkOnly) {
+        const auto faults = report.check(connection);
+        printFaults(faults);
+        if (faults.empty())
+            std::printf("%s: no faults found\n", qPrintable(pwo::reports::displayPath(report.fileName())));
+        return faults.empty() ? 0 : 1;
+    }
+    const pwo::reports::LaidOutReport pages = report.render(connection, args.user);
+    const QString base = QFileInfo(args.definition).completeBaseName();
+    if (!args.output.isEmpty()) {
+        pwo::reports::writePdf(pages, args.output, base);
+        std::printf("%s: %zu page(s)\n", qPrintable(pwo::reports::displayPath(args.output)), pages.pages.size());
+    }
+    if (!args.pngFolder.isEmpty()) {
+        const QStringList images = pwo::reports::writePageImages(pages, args.pngFolder, base);
+        std::printf("%s: %lld image(s)\n", qPrintable(pwo::reports::displayPath(args.pngFolder)),
+                    static_cast<long long>(images.size()));
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -88,26 +103,13 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    Arguments args;
-    if (!parseArguments(app.arguments(), args)) {
-        std::fputs(usage, stderr);
+    ToolArguments args;
+    if (!parseToolArguments(app.arguments(), args)) {
+        std::fputs(toolUsage, stderr);
         return 2;
     }
     try {
-        hospital::dbserver::registerStandInProvider();
-        pwo::Connection connection;
-        connection.Open(hospital::dbserver::standInConnectionString(args.database));
-        connection.setDefaultDatabase(QStringLiteral("PWO"));
-        const std::shared_ptr<pwo::Report> report = pwo::Report::open(definitionPath(args.definition));
-        report->setTitleText(args.companyGiven ? args.company : hospitalName(connection));
-        if (!args.values.empty())
-            report->setParameterValues({}, args.values);
-        for (const auto &[name, values] : args.subreports)
-            report->setParameterValues(name, values);
-        const pwo::reports::LaidOutReport pages = report->render(connection, args.user);
-        pwo::reports::writePdf(pages, args.output, QFileInfo(args.definition).completeBaseName());
-        std::printf("%s: %zu page(s)\n", qPrintable(QDir::toNativeSeparators(args.output)), pages.pages.size());
-        return 0;
+        return run(args);
     } catch (const pwo::DatabaseError &error) {
         std::fprintf(stderr, "pwo-report: database error %ld: %s\n", error.number(), qPrintable(error.description()));
     } catch (const std::exception &error) {
