@@ -6,6 +6,7 @@
 
 #include "core/ErrorPolicy.h"
 #include "core/ProgramState.h"
+#include "notices/frmDischargeNotice.h"
 #include "patients/frmListPatient.h"
 #include "reports/ReportCatalogue.h"
 
@@ -111,7 +112,7 @@ void mdiPWO::buildToolStrip()
 
     QToolButton *discharge = addToolButton("btnDischargeNotice", QString(), int(ToolIcon::DischargeNotice));
     discharge->setToolTip(QStringLiteral("Discharge Notice"));
-    discharge->setEnabled(false);  // its window is not part of this program yet
+    connect(discharge, &QToolButton::clicked, this, guardedSlot(this, &mdiPWO::mnuDischargeNotice_Click));
     strip->addWidget(discharge);
 
     QToolButton *listing = addToolButton("btnListing", QString(), int(ToolIcon::Listing));
@@ -154,6 +155,9 @@ void mdiPWO::wireMenus()
     QAction *intake = menuItem(QStringLiteral("mnuIntakeSheet"));
     intake->setEnabled(true);
     connect(intake, &QAction::triggered, this, guardedSlot(this, &mdiPWO::mnuIntakeSheet_Click));
+    QAction *dischargeNotices = menuItem(QStringLiteral("mnuDischargeNotice"));
+    dischargeNotices->setEnabled(true);
+    connect(dischargeNotices, &QAction::triggered, this, guardedSlot(this, &mdiPWO::mnuDischargeNotice_Click));
     wireReportMenu([this](const QString &name) { return menuItem(name); });
 }
 
@@ -269,6 +273,11 @@ void mdiPWO::mnuIntakeSheet_Click()
     // The intake sheet window is not part of this program yet: the list is
     // where a patient is chosen either way.
     showPatientList();
+}
+
+void mdiPWO::mnuDischargeNotice_Click()
+{
+    frmDischargeNotice::Show();
 }
 
 void mdiPWO::btnListing_Click()
