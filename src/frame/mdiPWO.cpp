@@ -7,6 +7,8 @@
 #include "core/ErrorPolicy.h"
 #include "core/ProgramState.h"
 #include "notices/frmDischargeNotice.h"
+#include "notices/frmReferralHistory.h"
+#include "notices/frmReferralToMedicalTeam.h"
 #include "patients/frmListPatient.h"
 #include "reports/ReportCatalogue.h"
 
@@ -123,7 +125,10 @@ void mdiPWO::buildToolStrip()
     btnReferralNotice_ = addToolButton("btnReferralNotice", QString(), int(ToolIcon::ReferralNotice));
     btnReferralNotice_->setToolTip(QStringLiteral("Referral from Medical Team"));
     btnReferralNotice_->setCheckable(true);  // checked: referrals wait
-    btnReferralNotice_->setEnabled(false);   // its window is not part of this program yet
+    connect(btnReferralNotice_, &QToolButton::clicked, this, [this](bool checked) {
+        btnReferralNotice_->setChecked(!checked);  // opening the referrals leaves the highlight as it was
+        guarded([] { frmReferralToMedicalTeam::Show(); });
+    });
     strip->addWidget(btnReferralNotice_);
 
     QToolButton *close = addToolButton("btnClose", QString(), int(ToolIcon::ChangeUser));
@@ -158,6 +163,9 @@ void mdiPWO::wireMenus()
     QAction *dischargeNotices = menuItem(QStringLiteral("mnuDischargeNotice"));
     dischargeNotices->setEnabled(true);
     connect(dischargeNotices, &QAction::triggered, this, guardedSlot(this, &mdiPWO::mnuDischargeNotice_Click));
+    QAction *referralHistory = menuItem(QStringLiteral("mnuReferral"));
+    referralHistory->setEnabled(true);
+    connect(referralHistory, &QAction::triggered, this, [] { guarded([] { frmReferralHistory::Show(); }); });
     wireReportMenu([this](const QString &name) { return menuItem(name); });
 }
 
