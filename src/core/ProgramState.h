@@ -33,6 +33,21 @@ struct ReportPeriodChoice {
     bool CloseForm = false;
 };
 
+// The notice chosen in the discharge-notice list, handed to the clearing
+// window. Valid is true once a notice was chosen with "&Select".
+struct DischargeNoticeChoice {
+    QString IDNUM;
+    bool Valid = false;
+};
+
+// The referral chosen in one of the two referral lists, handed to the answer
+// window: Valid is true only while the choice is being handed over.
+struct ReferralChoice {
+    QString IDNUM;
+    QString REFNUM;
+    bool Valid = false;
+};
+
 // Everything that lives as long as the program: one owner, so that a new
 // program (a test's) starts it all afresh with one call.
 struct ProgramState {
@@ -43,6 +58,9 @@ struct ProgramState {
     ReportPeriodChoice ReportDateRange;
     ReportPeriodChoice ReportDate2;
     ReportPeriodChoice ReportDateCategory;
+    DischargeNoticeChoice DischargeNotice;
+    ReferralChoice ReferralToMedicalTeam;
+    ReferralChoice ReferralHistory;
     // The frame of the logged-in session, while one is loaded.
     QPointer<QWidget> Frame;
 };
@@ -57,5 +75,8 @@ inline ReportPeriodChoice &ReportDate() { return programState().ReportDate; }
 inline ReportPeriodChoice &ReportDateRange() { return programState().ReportDateRange; }
 inline ReportPeriodChoice &ReportDate2() { return programState().ReportDate2; }
 inline ReportPeriodChoice &ReportDateCategory() { return programState().ReportDateCategory; }
+inline DischargeNoticeChoice &DischargeNotice() { return programState().DischargeNotice; }
+inline ReferralChoice &ReferralToMedicalTeam() { return programState().ReferralToMedicalTeam; }
+inline ReferralChoice &ReferralHistory() { return programState().ReferralHistory; }
 
 } // namespace pwo

@@ -6,6 +6,9 @@
 
 #include "core/ErrorPolicy.h"
 #include "core/ProgramState.h"
+#include "notices/frmDischargeNotice.h"
+#include "notices/frmReferralHistory.h"
+#include "notices/frmReferralToMedicalTeam.h"
 #include "patients/frmListPatient.h"
 #include "reports/ReportCatalogue.h"
 
@@ -112,7 +115,7 @@ void mdiPWO::buildToolStrip()
 
     QToolButton *discharge = addToolButton("btnDischargeNotice", QString(), int(ToolIcon::DischargeNotice));
     discharge->setToolTip(QStringLiteral("Discharge Notice"));
-    discharge->setEnabled(false);  // its window is not part of this program yet
+    connect(discharge, &QToolButton::clicked, this, guardedSlot(this, &mdiPWO::mnuDischargeNotice_Click));
     strip->addWidget(discharge);
 
     QToolButton *listing = addToolButton("btnListing", QString(), int(ToolIcon::Listing));
@@ -123,7 +126,10 @@ void mdiPWO::buildToolStrip()
     btnReferralNotice_ = addToolButton("btnReferralNotice", QString(), int(ToolIcon::ReferralNotice));
     btnReferralNotice_->setToolTip(QStringLiteral("Referral from Medical Team"));
     btnReferralNotice_->setCheckable(true);  // checked: referrals wait
-    btnReferralNotice_->setEnabled(false);   // its window is not part of this program yet
+    connect(btnReferralNotice_, &QToolButton::clicked, this, [this](bool checked) {
+        btnReferralNotice_->setChecked(!checked);  // opening the referrals leaves the highlight as it was
+        guarded([] { frmReferralToMedicalTeam::Show(); });
+    });
     strip->addWidget(btnReferralNotice_);
 
     QToolButton *close = addToolButton("btnClose", QString(), int(ToolIcon::ChangeUser));
@@ -155,6 +161,12 @@ void mdiPWO::wireMenus()
     QAction *intake = menuItem(QStringLiteral("mnuIntakeSheet"));
     intake->setEnabled(true);
     connect(intake, &QAction::triggered, this, guardedSlot(this, &mdiPWO::mnuIntakeSheet_Click));
+    QAction *dischargeNotices = menuItem(QStringLiteral("mnuDischargeNotice"));
+    dischargeNotices->setEnabled(true);
+    connect(dischargeNotices, &QAction::triggered, this, guardedSlot(this, &mdiPWO::mnuDischargeNotice_Click));
+    QAction *referralHistory = menuItem(QStringLiteral("mnuReferral"));
+    referralHistory->setEnabled(true);
+    connect(referralHistory, &QAction::triggered, this, [] { guarded([] { frmReferralHistory::Show(); }); });
     wireReportMenu([this](const QString &name) { return menuItem(name); });
 }
 
@@ -273,6 +285,11 @@ void mdiPWO::mnuIntakeSheet_Click()
     // The intake sheet window is not part of this program yet: the list is
     // where a patient is chosen either way.
     showPatientList();
+}
+
+void mdiPWO::mnuDischargeNotice_Click()
+{
+    frmDischargeNotice::Show();
 }
 
 void mdiPWO::btnListing_Click()

@@ -56,6 +56,7 @@ private:
     void paintReferralButton(const QColor &colour);
 
     void mnuIntakeSheet_Click();
+    void mnuDischargeNotice_Click();
     void btnListing_Click();
     void btnClose_Click();
 

@@ -17,6 +17,7 @@ struct DemoCounts {
     int employees = 0;
     int users = 0;
     int referrals = 0;          // from the medical teams, some still waiting
+    int dischargeNotices = 0;   // from the wards, some already cleared
 };
 
 constexpr int minimumDemoPatients = 100;

@@ -92,7 +92,8 @@ void report(QTextStream &out, const DemoRequest &request, const DemoCounts &coun
         << "  code-table rows:        " << counts.codeRows << "\n"
         << "  employees:              " << counts.employees << "\n"
         << "  users:                  " << counts.users << "\n"
-        << "  referrals:              " << counts.referrals << "\n";
+        << "  referrals:              " << counts.referrals << "\n"
+        << "  discharge notices:      " << counts.dischargeNotices << "\n";
 }
 
 } // namespace
