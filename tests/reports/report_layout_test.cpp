@@ -1,3 +1,4 @@
+#include "LayoutTestSupport.h"
 #include "TestPrinters.h"
 
 #include "reports/DefinitionError.h"
@@ -36,27 +37,6 @@ ReportRows rowsOf(std::initializer_list<std::vector<Value>> rows)
     r.columns = {QStringLiteral("ward"), QStringLiteral("name"), QStringLiteral("amount")};
     r.rows = rows;
     return r;
-}
-
-LaidOutReport layOut(const ReportDefinition &d, const ReportRows &rows, const ParameterValues &values)
-{
-    return layOutReport(d, {{&d.report, &values, &rows}},
-                        {QStringLiteral("GENERAL HOSPITAL"), QStringLiteral("ANA"), QDateTime(QDate(2026, 8, 1), QTime(9, 5))});
-}
-
-// The texts printed on one line of the page with `label` on it.
-QStringList lineWith(const LaidOutReport &report, const QString &label)
-{
-    for (const LaidOutPage &page : report.pages)
-        for (const PageItem &item : page.items)
-            if (item.text == label) {
-                QStringList line;
-                for (const PageItem &other : page.items)
-                    if (other.kind == PageItem::Kind::Text && qFuzzyCompare(other.rect.top(), item.rect.top()))
-                        line << other.text;
-                return line;
-            }
-    return {};
 }
 
 } // namespace

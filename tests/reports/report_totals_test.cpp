@@ -1,3 +1,4 @@
+#include "LayoutTestSupport.h"
 #include "TestPrinters.h"
 
 #include "reports/DefinitionError.h"
@@ -46,27 +47,6 @@ ReportRows statementRows(int perDepartment)
     return rows;
 }
 
-LaidOutReport layOut(const ReportDefinition &d, const ReportRows &rows, const ParameterValues &values)
-{
-    return layOutReport(d, {{&d.report, &values, &rows}},
-                        {QStringLiteral("GENERAL HOSPITAL"), QStringLiteral("ANA"), QDateTime(QDate(2026, 8, 1), QTime(9, 5))});
-}
-
-// The texts on the line of the item named so.
-QStringList lineOf(const LaidOutReport &report, const QString &first)
-{
-    for (const LaidOutPage &page : report.pages)
-        for (const PageItem &item : page.items)
-            if (item.text == first) {
-                QStringList line;
-                for (const PageItem &other : page.items)
-                    if (other.kind == PageItem::Kind::Text && qFuzzyCompare(other.rect.top(), item.rect.top()))
-                        line << other.text;
-                return line;
-            }
-    return {};
-}
-
 } // namespace
 
 TEST(ReportTotals, RunningTotalsCarryOverPagesAndRestartWhereTheySay)
@@ -75,17 +55,17 @@ TEST(ReportTotals, RunningTotalsCarryOverPagesAndRestartWhereTheySay)
     const LaidOutReport report = layOut(d, statementRows(60), {Value("true")});
     ASSERT_GE(report.pages.size(), 3u);
     // The balance never restarts: 60 rows of 10.50 less 30 of 0.50.
-    EXPECT_EQ(lineOf(report, QStringLiteral("LABORATORY ITEM 60")).mid(0, 5),
+    EXPECT_EQ(lineWith(report, QStringLiteral("LABORATORY ITEM 60")).mid(0, 5),
               (QStringList{"60", "LABORATORY ITEM 60", "10.50", "0.00", "615.00"}));
     // Row numbers restart with the department, the balance runs on.
-    EXPECT_EQ(lineOf(report, QStringLiteral("PHARMACY ITEM 1")).mid(0, 5),
+    EXPECT_EQ(lineWith(report, QStringLiteral("PHARMACY ITEM 1")).mid(0, 5),
               (QStringList{"1", "PHARMACY ITEM 1", "10.50", "0.50", "625.00"}));
     // The page column starts again on the first row of every page.
     for (size_t p = 1; p < report.pages.size(); ++p) {
         for (const PageItem &item : report.pages[p].items) {
             if (!item.text.contains(QStringLiteral(" ITEM ")))
                 continue;
-            const QStringList line = lineOf(report, item.text);
+            const QStringList line = lineWith(report, item.text);
             const double charge = line[2].toDouble(), paid = line[3].toDouble();
             EXPECT_DOUBLE_EQ(line[5].toDouble(), charge - paid) << "page " << p + 1;
             break;
@@ -100,7 +80,7 @@ TEST(ReportTotals, GroupFooterTextsAndTotalsOfTotals)
     const QStringList texts = report.texts();
     EXPECT_TRUE(texts.contains(QStringLiteral("LABORATORY: 3 items, largest charge 10.50, average 10.50")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Balance due: 61.00")));
-    EXPECT_EQ(lineOf(report, QStringLiteral("Totals")), (QStringList{"Totals", "63.00", "2.00"}));
+    EXPECT_EQ(lineWith(report, QStringLiteral("Totals")), (QStringList{"Totals", "63.00", "2.00"}));
     EXPECT_TRUE(texts.contains(QStringLiteral("Departments: 2")));
     EXPECT_FALSE(texts.contains(QStringLiteral("Summary only")));
 }
@@ -192,9 +172,9 @@ format = #,##0
                  {Value("ANA"), Value("2026-10"), Value(1)},  {Value("BEN"), Value("2026-09"), Value(2)},
                  {Value("CORA"), Value("2026-11"), Value(7)}};  // November: one row only
     const LaidOutReport report = layOut(d, rows, {});
-    EXPECT_EQ(lineOf(report, QStringLiteral("Social worker")),
+    EXPECT_EQ(lineWith(report, QStringLiteral("Social worker")),
               (QStringList{"Social worker", "2026-09", "2026-10", "2026-11", "Total"}));
-    EXPECT_EQ(lineOf(report, QStringLiteral("ANA")), (QStringList{"ANA", "3", "5", "8"}));
-    EXPECT_EQ(lineOf(report, QStringLiteral("CORA")), (QStringList{"CORA", "7", "7"}));
-    EXPECT_EQ(lineOf(report, QStringLiteral("All workers")), (QStringList{"All workers", "5", "5", "7", "17"}));
+    EXPECT_EQ(lineWith(report, QStringLiteral("ANA")), (QStringList{"ANA", "3", "5", "8"}));
+    EXPECT_EQ(lineWith(report, QStringLiteral("CORA")), (QStringList{"CORA", "7", "7"}));
+    EXPECT_EQ(lineWith(report, QStringLiteral("All workers")), (QStringList{"All workers", "5", "5", "7", "17"}));
 }
