@@ -48,7 +48,7 @@ void Prompter::install(Prompter *prompter)
 QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::Icon icon, const QString &title)
 {
-    return Prompter::current().ask({text, buttons, icon, title.isEmpty() ? programTitle() : title});
+    return Prompter::current().ask({text, buttons, icon, title.isEmpty() ? programTitle() : title, {}});
 }
 
 } // namespace pwo

@@ -22,7 +22,7 @@ QMessageBox::StandardButton ScriptedPrompter::ask(const pwo::Prompt &prompt)
 
 QString ScriptedPrompter::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    asked_.push_back({{prompt, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoIcon, title}, true});
+    asked_.push_back({{prompt, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoIcon, title, {}}, true});
     if (inputs_.empty())
         return defaultText;
     const QString text = inputs_.front();
