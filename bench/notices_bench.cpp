@@ -3,6 +3,8 @@
 // of a few runs (goal: at most 0.2 s each).
 // Run: build/bin/notices_bench
 
+#include "FastestOf.h"
+
 #include "hospital/components/HospitalComponents.h"
 #include "hospital/dbserver/StandInProvider.h"
 #include "hospital/dbserver/demo/DemoHospital.h"
@@ -21,7 +23,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -41,18 +42,6 @@ public:
     QMessageBox::StandardButton ask(const pwo::Prompt &) override { return QMessageBox::Ok; }
     QString input(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
 };
-
-double fastestOf(const std::function<void()> &action)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        action();
-        best = std::min(best, clock.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
 
 template <typename Window>
 void openAndShow()
@@ -100,22 +89,22 @@ int main(int argc, char **argv)
         firstOf(QStringLiteral("SELECT IDNUM FROM PWO..tbPWODischargeNotice WHERE ClearDate IS NULL ORDER BY IDNUM"),
                 QStringLiteral("IDNUM"));
     pwo::DischargeNotice().IDNUM = notice;
-    report("discharge-notice list opens", fastestOf(openAndShow<pwo::frmDischargeNotice>));
-    report("clearing window opens", fastestOf(openAndShow<pwo::frmClearPatient>));
-    report("clearing window saves", fastestOf([] {
+    report("discharge-notice list opens", fastestOf(runs, openAndShow<pwo::frmDischargeNotice>));
+    report("clearing window opens", fastestOf(runs, openAndShow<pwo::frmClearPatient>));
+    report("clearing window saves", fastestOf(runs, [] {
                pwo::frmClearPatient window;
                window.findChild<QAbstractButton *>(QStringLiteral("cmdSave"))->click();
            }));
 
-    report("referral list opens", fastestOf(openAndShow<pwo::frmReferralToMedicalTeam>));
-    report("referral history opens (all)", fastestOf(openAndShow<pwo::frmReferralHistory>));
+    report("referral list opens", fastestOf(runs, openAndShow<pwo::frmReferralToMedicalTeam>));
+    report("referral history opens (all)", fastestOf(runs, openAndShow<pwo::frmReferralHistory>));
     pwo::ReferralToMedicalTeam() = {
         firstOf(QStringLiteral("SELECT IdNum FROM PWO..tbPWOReferral ORDER BY ReferralNo"), QStringLiteral("IdNum")),
         firstOf(QStringLiteral("SELECT ReferralNo FROM PWO..tbPWOReferral ORDER BY ReferralNo"),
                 QStringLiteral("ReferralNo")),
         true};
-    report("referral answer opens", fastestOf(openAndShow<pwo::frmReferralApproval>));
-    report("referral answer saves", fastestOf([] {
+    report("referral answer opens", fastestOf(runs, openAndShow<pwo::frmReferralApproval>));
+    report("referral answer saves", fastestOf(runs, [] {
                pwo::frmReferralApproval window;
                window.findChild<QRadioButton *>(QStringLiteral("OptApproved"))->setChecked(true);
                window.findChild<QAbstractButton *>(QStringLiteral("cmdSave"))->click();

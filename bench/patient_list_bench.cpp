@@ -7,6 +7,8 @@
 //   c) resident memory with that list shown (goal: under 200 MB).
 // Run: build/bin/patient_list_bench [existing demo folder]
 
+#include "FastestOf.h"
+
 #include "hospital/dbserver/StandInProvider.h"
 #include "hospital/dbserver/demo/DemoHospital.h"
 
@@ -16,7 +18,6 @@
 #include "core/modGlobals.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -42,18 +43,6 @@ struct ListKind {
 };
 const ListKind inPatients{0, "PWO..sp_PWO_LoadInPatient '', '','','',''"};
 const ListKind allPatients{2, "PWO..sp_PWO_LoadAllServicePatient '', '','','',''"};
-
-double fastestOf(const std::function<void()> &action)
-{
-    std::vector<double> seconds;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        action();
-        seconds.push_back(clock.nsecsElapsed() / 1e9);
-    }
-    return *std::min_element(seconds.begin(), seconds.end());
-}
 
 long rowsOf(const ListKind &kind, pwo::Connection &connection)
 {
@@ -113,7 +102,7 @@ int main(int argc, char **argv)
     const long rows = std::max(inRows, allRows);
     std::printf("largest list: %s (%ld rows)\n", largest.statement, rows);
 
-    const double alone = fastestOf([&] { rowsOf(largest, *connection); });
+    const double alone = fastestOf(runs, [&] { rowsOf(largest, *connection); });
 
     pwo::frmListPatient list;
     list.resize(1400, 900);
@@ -122,7 +111,7 @@ int main(int argc, char **argv)
     auto *view = list.findChild<QTreeView *>(QStringLiteral("lvwSearchPatient"));
     list.findChild<QRadioButton *>(QStringLiteral("optPatientType_%1").arg(largest.option))->click();
     QWidget *box = list.findChild<QWidget *>(QStringLiteral("txtLastname"));
-    const double shown = fastestOf([&] {
+    const double shown = fastestOf(runs, [&] {
         pressEnter(box);
         paint(view);
     });
@@ -134,7 +123,7 @@ int main(int argc, char **argv)
     std::printf("procedure run and fetched alone: %8.3f s\n", alone);
     std::printf("search to rows shown:            %8.3f s  (%.2f times; goal at most 1.5)\n", shown, shown / alone);
 
-    const double sorted = fastestOf([&] {
+    const double sorted = fastestOf(runs, [&] {
         emit view->header()->sectionClicked(addressColumn);
         paint(view);
     });
