@@ -17,14 +17,6 @@ int margins(const QHeaderView &header)
     return 4 * header.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
 }
 
-} // namespace
-
-int wholeTextWidth(const QHeaderView &header, const QString &text)
-{
-    const QWidget *view = header.parentWidget() ? header.parentWidget() : &header;
-    return view->fontMetrics().horizontalAdvance(text) + margins(header);
-}
-
 int wholeCaptionWidth(const QHeaderView &header, int section)
 {
     if (!header.model())
@@ -34,6 +26,14 @@ int wholeCaptionWidth(const QHeaderView &header, int section)
         return 0;
     const bool picture = !header.model()->headerData(section, header.orientation(), Qt::DecorationRole).isNull();
     return header.fontMetrics().horizontalAdvance(caption) + (picture ? sortPicture : 0) + margins(header);
+}
+
+} // namespace
+
+int wholeTextWidth(const QHeaderView &header, const QString &text)
+{
+    const QWidget *view = header.parentWidget() ? header.parentWidget() : &header;
+    return view->fontMetrics().horizontalAdvance(text) + margins(header);
 }
 
 void resizeSectionKeepingCaption(QHeaderView &header, int section, int pixels)
