@@ -48,6 +48,17 @@ struct ReferralChoice {
     bool Valid = false;
 };
 
+// What a code-tree picker (services or activities) hands back. The picker
+// keeps it between showings: Selected is set by OK and never set back.
+struct CodePickerChoice {
+    // Before showing: the caller's code string; after OK: the picker's.
+    QString ResultCode;
+    bool Selected = false;
+    // The node last double-clicked: its code and its text.
+    QString Code;
+    QString Description;
+};
+
 // Everything that lives as long as the program: one owner, so that a new
 // program (a test's) starts it all afresh with one call.
 struct ProgramState {
@@ -61,6 +72,8 @@ struct ProgramState {
     DischargeNoticeChoice DischargeNotice;
     ReferralChoice ReferralToMedicalTeam;
     ReferralChoice ReferralHistory;
+    CodePickerChoice SearchService;
+    CodePickerChoice SearchActivity;
     // The frame of the logged-in session, while one is loaded.
     QPointer<QWidget> Frame;
 };
@@ -78,5 +91,7 @@ inline ReportPeriodChoice &ReportDateCategory() { return programState().ReportDa
 inline DischargeNoticeChoice &DischargeNotice() { return programState().DischargeNotice; }
 inline ReferralChoice &ReferralToMedicalTeam() { return programState().ReferralToMedicalTeam; }
 inline ReferralChoice &ReferralHistory() { return programState().ReferralHistory; }
+inline CodePickerChoice &SearchService() { return programState().SearchService; }
+inline CodePickerChoice &SearchActivity() { return programState().SearchActivity; }
 
 } // namespace pwo
