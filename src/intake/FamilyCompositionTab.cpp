@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include <stdexcept>
@@ -59,7 +60,7 @@ FamilyCompositionTab::FamilyCompositionTab(QWidget *parent) : QWidget(parent)
         guarded([&] { openEditor(row, column); });
     });
     connect(ui.txtFlxg, &QLineEdit::textEdited, this, [this](const QString &text) { writeCurrentCell(text); });
-    connect(ui.cmbFlx, &QComboBox::activated, this, [this] { writeCurrentCell(ui.cmbFlx->currentText()); });
+    connect(ui.cmbFlx, &QComboBox::currentTextChanged, this, [this](const QString &text) { writeCurrentCell(text); });
     SetupFamilyGrid();
 }
 
@@ -215,6 +216,7 @@ void FamilyCompositionTab::openEditor(int row, int column)
     const QRect cell = grid.visualRect(grid.model()->index(row, column));
     const QString text = cellText(row + 1, column);
     if (column == civilStatusColumn) {
+        const QSignalBlocker keepCell(ui.cmbFlx);
         ui.cmbFlx->setCurrentIndex(ui.cmbFlx->findText(text, Qt::MatchFixedString));
         ui.cmbFlx->setGeometry(cell.left(), cell.top(), cell.width(), ui.cmbFlx->sizeHint().height());
         ui.cmbFlx->show();
@@ -231,8 +233,17 @@ void FamilyCompositionTab::openEditor(int row, int column)
 
 void FamilyCompositionTab::hideEditors()
 {
-    ui.txtFlxg->hide();
-    ui.cmbFlx->hide();
+    putAway(ui.txtFlxg);
+    putAway(ui.cmbFlx);
+}
+
+void FamilyCompositionTab::putAway(QWidget *editor)
+{
+    // Hiding the focused editor would pass the focus on like Tab, and the
+    // grid would take that as a move to the next cell.
+    if (editor->hasFocus())
+        ui.FCFlexGrid->setFocus(Qt::OtherFocusReason);
+    editor->hide();
 }
 
 bool FamilyCompositionTab::eventFilter(QObject *watched, QEvent *event)
@@ -317,12 +328,13 @@ bool FamilyCompositionTab::cmbFlx_KeyPress(int key)
 {
     if (!isEnter(key))
         return false;
+    const int row = ui.FCFlexGrid->currentRow();
     const int column = ui.FCFlexGrid->currentColumn();
-    ui.cmbFlx->hide();
     if (column == civilStatusColumn) {
         writeCurrentCell(ui.cmbFlx->currentText());
-        openEditor(ui.FCFlexGrid->currentRow(), column + 1);
+        openEditor(row, column + 1);
     }
+    putAway(ui.cmbFlx);
     return true;
 }
 
