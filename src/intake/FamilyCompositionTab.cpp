@@ -91,7 +91,7 @@ void FamilyCompositionTab::showStoredFamily(Recordset &rows)
 {
     QTableWidget &grid = *ui.FCFlexGrid;
     hideEditors();
-    ui.txtTotFamIncome->setText(rows.value(QStringLiteral("TotalIncome")).toText());
+    ui.txtTotFamIncome->setText(rows.value(QStringLiteral("TotalIncome")).text());
 
     const QStringList columns = rows.columnNames();
     grid.setColumnCount(int(columns.size()));
