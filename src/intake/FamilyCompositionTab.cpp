@@ -5,7 +5,6 @@
 #include "core/ErrorPolicy.h"
 #include "core/Prompter.h"
 #include "core/Twips.h"
-#include "core/modGlobals.h"
 #include "data/Recordset.h"
 #include "data/SqlText.h"
 
@@ -17,7 +16,6 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include <stdexcept>
 
 namespace pwo {
 
@@ -56,9 +54,7 @@ FamilyCompositionTab::FamilyCompositionTab(QWidget *parent) : QWidget(parent)
     ui.txtFlxg->installEventFilter(this);
     ui.cmbFlx->installEventFilter(this);
 
-    connect(ui.FCFlexGrid, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        guarded([&] { openEditor(row, column); });
-    });
+    connect(ui.FCFlexGrid, &QTableWidget::cellClicked, this, [this](int row, int column) { openEditor(row, column); });
     connect(ui.txtFlxg, &QLineEdit::textEdited, this, [this](const QString &text) { writeCurrentCell(text); });
     connect(ui.cmbFlx, &QComboBox::currentTextChanged, this, [this](const QString &text) { writeCurrentCell(text); });
     SetupFamilyGrid();
@@ -145,33 +141,7 @@ bool FamilyCompositionTab::checkRowsBeforeSave()
 
 void FamilyCompositionTab::Save_FamilyComposition(const QString &hospitalNoText, const QString &copiedHospNum)
 {
-    const QList<QStringList> rows = memberRows();
-    // The window checks first; clearing a family that cannot be stored again would lose it.
-    if (const std::optional<QString> problem = familyRowsProblem(rows))
-        throw std::runtime_error(problem->toStdString());
-    const QString total = sql::numberText(amountOf(ui.txtTotFamIncome->text()).value_or(0.0));
-
-    Connection &connection = *globals().Connection;
-    connection.BeginTrans();
-    try {
-        connection.Execute(QStringLiteral("PWO..sp_PWO_ClearFamilyComposition ") + sql::quoted(hospitalNoText.trimmed()),
-                           nullptr, -1);
-        for (const QStringList &row : rows) {
-            if (isEmptyMemberRow(row))
-                continue;
-            QStringList arguments{copiedHospNum};
-            arguments += row.mid(0, familyIncomeColumn);
-            arguments << sql::numberText(*amountOf(row[familyIncomeColumn])) << total;
-            connection.Execute(QStringLiteral("PWO..sp_PWO_SaveFamilyComposition ") + sql::quotedList(arguments),
-                               nullptr, -1);
-        }
-        connection.CommitTrans();
-    } catch (...) {
-        // A family cleared and half stored again is worse than the one before.
-        if (connection.inTransaction())
-            connection.RollbackTrans();
-        throw;
-    }
+    storeFamily(memberRows(), ui.txtTotFamIncome->text(), hospitalNoText.trimmed(), copiedHospNum);
 }
 
 void FamilyCompositionTab::setEditable(bool editable)
