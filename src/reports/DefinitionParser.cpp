@@ -4,7 +4,9 @@
 #include "NameCheck.h"
 #include "ReadOnlyQuery.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSizeF>
 
@@ -14,7 +16,7 @@ namespace pwo::reports {
 
 namespace {
 
-enum class Section { Settings, Parameters, Query, Header, Footer, PageHeader, PageFooter, Columns, Group, CrossTab, Unknown };
+enum class Section { Settings, Parameters, Query, Header, Footer, PageHeader, PageFooter, Columns, Group, CrossTab, Band, Unknown };
 
 const QRegularExpression sectionLine(QStringLiteral("^\\s*\\[([^\\]]*)\\]\\s*$"));
 const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
@@ -103,8 +105,9 @@ Expression conditionOf(const QString &word, int line, int column)
     return Expression::parse(QStringLiteral("%1 = '%2'").arg(m.captured(1), value), line, column);
 }
 
-// "[options] | text", or plain text.
-TextLine textLine(const QString &raw, int line, double defaultSize)
+// "[options] | text", or plain text; with `isExpression` the text is one
+// expression, with its format after a colon, as a form's field holds it.
+TextLine textLine(const QString &raw, int line, double defaultSize, bool isExpression = false)
 {
     TextLine result;
     result.line = line;
@@ -141,7 +144,10 @@ TextLine textLine(const QString &raw, int line, double defaultSize)
                                           .arg(words[i].first));
         }
     }
-    result.text = TextTemplate::parse(text, line, std::max(textColumn, 1));
+    if (isExpression)
+        result.text = TextTemplate::parse(u'{' + text + u'}', line, std::max(textColumn, 1) - 1);
+    else
+        result.text = TextTemplate::parse(text, line, std::max(textColumn, 1));
     return result;
 }
 
@@ -181,6 +187,116 @@ void totalCell(const QString &cell, int line, Column &c)
     else if (words.size() != 2)
         throw LineError(line, QStringLiteral("a running total restarts \"per group\" or \"per page\", not \"%1\"")
                                   .arg(words.mid(2).join(u' ')));
+}
+
+// The numbers before a band item's first "|", in the band's unit.
+std::vector<double> measures(const QString &cell, int line, qsizetype least, qsizetype most, const char *shape)
+{
+    const QStringList parts = cell.split(u',');
+    if (parts.size() < least || parts.size() > most)
+        throw LineError(line, QStringLiteral("expected %1").arg(QLatin1String(shape)));
+    std::vector<double> numbers;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const double n = part.trimmed().toDouble(&ok);
+        if (!ok || n < 0)
+            throw LineError(line, QStringLiteral("\"%1\" is not a measure (%2)").arg(part.trimmed(), QLatin1String(shape)));
+        numbers.push_back(n);
+    }
+    return numbers;
+}
+
+// An image of the report's folder, read once with the file.
+QImage bandImage(const QString &name, const QString &definitionFile, int line)
+{
+    const QString cleaned = QDir::cleanPath(name);
+    if (cleaned.isEmpty() || QDir::isAbsolutePath(cleaned) || cleaned.startsWith(QStringLiteral("..")))
+        throw LineError(line, QStringLiteral("image \"%1\": an image comes from the report's own folder").arg(name));
+    const QString path = QFileInfo(definitionFile).absoluteDir().filePath(cleaned);
+    if (!QFileInfo::exists(path))
+        throw LineError(line, QStringLiteral("image \"%1\" does not exist (%2)").arg(name, displayPath(path)));
+    QImage image(path);
+    if (image.isNull())
+        throw LineError(line, QStringLiteral("image \"%1\" cannot be read as a picture").arg(name));
+    return image;
+}
+
+// "kind = measures | ...": label, field, box, line, check, image, subreport.
+BandItem bandItem(const QString &kind, const QString &raw, int line, double scale, double fontSize,
+                  const QString &definitionFile)
+{
+    const qsizetype eq = raw.indexOf(u'=');
+    const qsizetype bar = raw.indexOf(u'|', eq);
+    const QString geometry = raw.mid(eq + 1, bar < 0 ? -1 : bar - eq - 1);
+    // The rest keeps its place in the line, so that columns of faults stay right.
+    const QString rest = bar < 0 ? QString() : QString(bar + 1, u' ') + raw.mid(bar + 1);
+    const QStringList cells = bar < 0 ? QStringList() : raw.mid(bar + 1).split(u'|');
+    const auto inPoints = [scale](std::vector<double> numbers) {
+        for (double &n : numbers)
+            n *= scale;
+        return numbers;
+    };
+    BandItem item;
+    item.line = line;
+    if (kind == u"label" || kind == u"field") {
+        const auto n = inPoints(measures(geometry, line, 4, 4, "x, y, width, height"));
+        if (n[2] <= 0)
+            throw LineError(line, QStringLiteral("a %1 needs a width").arg(kind));
+        item.rect = QRectF(n[0], n[1], n[2], n[3]);
+        item.text = textLine(rest, line, fontSize, kind == u"field");
+        if (kind == u"field" && item.text.text.isEmpty())
+            throw LineError(line, QStringLiteral("a field needs an expression: field = x, y, w, h | Name"));
+    } else if (kind == u"box") {
+        item.kind = BandItem::Kind::Box;
+        const auto n = inPoints(measures(geometry, line, 4, 4, "x, y, width, height"));
+        item.rect = QRectF(n[0], n[1], n[2], n[3]);
+    } else if (kind == u"line") {
+        item.kind = BandItem::Kind::Line;
+        const auto n = inPoints(measures(geometry, line, 4, 4, "x1, y1, x2, y2"));
+        if (n[0] != n[2] && n[1] != n[3])
+            throw LineError(line, QStringLiteral("a line runs across or down: x1 = x2 or y1 = y2"));
+        item.rect = QRectF(QPointF(n[0], n[1]), QPointF(n[2], n[3])).normalized();
+    } else if (kind == u"check") {
+        item.kind = BandItem::Kind::Check;
+        const auto n = inPoints(measures(geometry, line, 3, 3, "x, y, size"));
+        item.rect = QRectF(n[0], n[1], n[2], n[2]);
+        if (cells.size() == 2) {
+            static const QRegularExpression character(QStringLiteral("^\\s*char\\s+(\\d+)\\s*$"));
+            const auto m = character.match(cells[0]);
+            if (!m.hasMatch() || m.captured(1).toInt() < 1)
+                throw LineError(line, QStringLiteral("a check box's option is \"char N\" (N from 1), not \"%1\"")
+                                          .arg(cells[0].trimmed()));
+            item.flagCharacter = m.captured(1).toInt();
+        } else if (cells.size() != 1) {
+            throw LineError(line, QStringLiteral("a check box is: check = x, y, size [| char N] | flag"));
+        }
+        item.flag = Expression::parse(cells.back(), line, int(raw.lastIndexOf(u'|')) + 2);
+    } else if (kind == u"image") {
+        item.kind = BandItem::Kind::Image;
+        const auto n = inPoints(measures(geometry, line, 4, 4, "x, y, width, height"));
+        item.rect = QRectF(n[0], n[1], n[2], n[3]);
+        if (cells.size() != 1 || cells[0].trimmed().isEmpty())
+            throw LineError(line, QStringLiteral("an image is: image = x, y, width, height | file"));
+        item.image = bandImage(cells[0].trimmed(), definitionFile, line);
+    } else if (kind == u"subreport") {
+        item.kind = BandItem::Kind::Subreport;
+        const auto n = inPoints(measures(geometry, line, 3, 4, "x, y, width [, height]"));
+        item.rect = QRectF(n[0], n[1], n[2], n.size() > 3 ? n[3] : 0);
+        if (cells.size() != 1 || cells[0].trimmed().isEmpty())
+            throw LineError(line, QStringLiteral("a subreport is: subreport = x, y, width | name"));
+        item.subreport = cells[0].trimmed();
+    } else {
+        throw LineError(line, QStringLiteral("a band has height, unit, new page, label, field, box, line, check, image "
+                                             "and subreport, not \"%1\"")
+                                  .arg(kind));
+    }
+    if (item.kind == BandItem::Kind::Box || item.kind == BandItem::Kind::Line) {
+        if (cells.size() > 1)
+            throw LineError(line, QStringLiteral("a %1 takes only its thickness in points after the \"|\"").arg(kind));
+        if (!cells.isEmpty())
+            item.thickness = positiveNumber(cells[0], QStringLiteral("thickness"), line);
+    }
+    return item;
 }
 
 Column columnLine(const QString &raw, int line)
@@ -270,6 +386,14 @@ private:
             seen_.clear();
             return;
         }
+        if (lower == u"band") {
+            part_->bands.emplace_back();
+            part_->bands.back().line = lineNumber_;
+            unitScale_ = pointsPerMm;
+            bandMeasured_ = false;
+            section_ = Section::Band;
+            return;
+        }
         if (lower.startsWith(u"group ")) {
             const QString field = title.mid(6).trimmed();
             if (!identifier.match(field).hasMatch())
@@ -322,6 +446,7 @@ private:
         case Section::Columns: part_->columns.push_back(columnLine(line, lineNumber_)); break;
         case Section::Group: groupSetting(trimmed); break;
         case Section::CrossTab: crossTabSetting(trimmed); break;
+        case Section::Band: bandLine(line); break;
         case Section::Query:
         case Section::Unknown: break;
         }
@@ -414,9 +539,11 @@ private:
             group.repeatHeader = isYes(value, lineNumber_);
         else if (key == u"keep together")
             group.keepTogether = isYes(value, lineNumber_);
+        else if (key == u"subreport")
+            group.subreports << value;
         else
-            fail(QStringLiteral("a group has header, footer, footer text, new page, repeat header and keep together, "
-                                "not \"%1\"")
+            fail(QStringLiteral("a group has header, footer, footer text, new page, repeat header, keep together and "
+                                "subreport, not \"%1\"")
                      .arg(key));
     }
 
@@ -445,6 +572,30 @@ private:
         } else {
             fail(QStringLiteral("a cross-tab has rows, columns, value, format and total heading, not \"%1\"").arg(key));
         }
+    }
+
+    void bandLine(const QString &line)
+    {
+        const auto [key, value] = keyValue(line);
+        Band &band = part_->bands.back();
+        if (key == u"unit") {
+            if (bandMeasured_)
+                fail(QStringLiteral("the unit comes before the band's measures"));
+            if (value.compare(u"mm", Qt::CaseInsensitive) == 0)
+                unitScale_ = pointsPerMm;
+            else if (value.compare(u"twips", Qt::CaseInsensitive) == 0)
+                unitScale_ = pointsPerTwip;
+            else
+                fail(QStringLiteral("unit \"%1\" should be mm or twips").arg(value));
+            return;
+        }
+        bandMeasured_ = true;
+        if (key == u"height")
+            band.height = positiveNumber(value, QStringLiteral("height"), lineNumber_) * unitScale_;
+        else if (key == u"new page")
+            band.newPage = isYes(value, lineNumber_);
+        else
+            band.items.push_back(bandItem(key, line, lineNumber_, unitScale_, part_->fontSize, def_.fileName));
     }
 
     void endQuery()
@@ -478,12 +629,43 @@ private:
         checkPart(def_.report);
         for (const ReportPart &part : def_.subreports)
             checkPart(part);
+        placeSubreports(def_.report, 0);
+        for (size_t i = 0; i < def_.subreports.size(); ++i)
+            placeSubreports(def_.subreports[i], i + 1);
         std::stable_sort(faults_.begin(), faults_.end(),
                          [](const LineError &a, const LineError &b) { return a.line() < b.line(); });
     }
 
+    // A part places only subreports defined after it, so that none holds itself.
+    void placeSubreports(const ReportPart &part, size_t firstAllowed)
+    {
+        const auto place = [&](const QString &name, int line) {
+            for (size_t i = 0; i < def_.subreports.size(); ++i)
+                if (def_.subreports[i].name.compare(name, Qt::CaseInsensitive) == 0) {
+                    if (i < firstAllowed)
+                        faults_.emplace_back(line, QStringLiteral("subreport \"%1\" is defined before the part that "
+                                                                  "places it; place only later ones")
+                                                       .arg(name));
+                    def_.subreports[i].placed = true;
+                    return;
+                }
+            faults_.emplace_back(line, QStringLiteral("the file has no subreport \"%1\"").arg(name));
+        };
+        for (const Group &group : part.groups)
+            for (const QString &name : group.subreports)
+                place(name, group.line);
+        for (const Band &band : part.bands)
+            for (const BandItem &item : band.items)
+                if (item.kind == BandItem::Kind::Subreport)
+                    place(item.subreport, item.line);
+    }
+
     void checkPart(const ReportPart &part)
     {
+        if (!part.bands.empty() && (!part.columns.empty() || !part.crossTab.isEmpty() || !part.groups.empty()))
+            faults_.emplace_back(part.bands.front().line,
+                                 QStringLiteral("a part is a list ([columns], [group], [crosstab]) or a form ([band]), "
+                                                "not both"));
         if (const CrossTab &x = part.crossTab; !x.isEmpty()) {
             if (x.rowField.isEmpty() || x.columnField.isEmpty() || x.value.isEmpty())
                 faults_.emplace_back(x.line, QStringLiteral("a cross-tab needs rows, columns and value"));
@@ -517,6 +699,8 @@ private:
     int lineNumber_ = 0;
     QSet<QString> seen_;
     QStringList queryLines_;
+    double unitScale_ = pointsPerMm;  // the current band's unit in points
+    bool bandMeasured_ = false;       // the current band has given a measure
 };
 
 } // namespace
