@@ -133,7 +133,7 @@ private:
     LaidOutBand placeInBand(const BandItem &item, const EvaluationScope &scope)
     {
         Layouter inner(def_, context_, subreportRows_);
-        inner.left_ = left_ + item.rect.left();
+        inner.left_ = 0;  // the band moves it to its place
         inner.width_ = item.rect.width();
         inner.contentTop_ = 0;
         inner.contentBottom_ = std::numeric_limits<double>::max();
