@@ -179,7 +179,11 @@ private:
             for (const Band &band : in.part->bands) {
                 if (band.newPage && y_ > pageTop_)
                     newPage();
-                placeBand(layOutBand(band, left_, scope, printer));
+                LaidOutBand laidOut = layOutBand(band, left_, scope, printer);
+                // Moved to the next page, it is laid out again: its {page} is that page's.
+                if (laidOut.height <= contentBottom_ - pageTop_ && ensure(laidOut.height))
+                    laidOut = layOutBand(band, left_, scope, printer);
+                placeBand(std::move(laidOut));
             }
         };
         if (!in.rows) {
