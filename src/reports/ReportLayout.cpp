@@ -138,6 +138,7 @@ private:
         inner.contentTop_ = 0;
         inner.contentBottom_ = std::numeric_limits<double>::max();
         inner.newPage();
+        inner.endless_ = true;
         inner.printPlaced(item.subreport, scope, item.line);
         pagesDeferred_ = pagesDeferred_ || inner.pagesDeferred_;
         return {std::move(inner.page().items), inner.y_};
@@ -432,6 +433,9 @@ private:
 
     void newPage()
     {
+        // A band's subreport has one endless page; it breaks where the band does.
+        if (endless_ && !out_.pages.empty())
+            return;
         out_.pages.emplace_back();
         y_ = contentTop_;
         if (list_.rows) {
@@ -929,6 +933,7 @@ private:
     SubreportRows subreportRows_;
     ListState list_;
     mutable bool pagesDeferred_ = false;
+    bool endless_ = false;  // printing a subreport inside a band
     double margin_ = 0, left_ = 0, width_ = 0;
     double contentTop_ = 0, contentBottom_ = 0, pageTop_ = 0, y_ = 0;
 };

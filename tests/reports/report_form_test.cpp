@@ -360,6 +360,10 @@ SELECT IdNum, AdmittingDiagnosis [Diagnosis] FROM PATIENT_DATA..tbPatient2 WHERE
 [columns]
 IdNum     | No.       | 20
 Diagnosis | Diagnosis | 100
+# Inside a band a subreport breaks where the band does, whatever it asks.
+[group IdNum]
+header = | Stay
+new page = yes
 )"));
     EXPECT_EQ(statementsWith(QStringLiteral("FROM PATIENT_DATA..tbPatient2")),
               (QStringList{"SELECT IdNum, AdmittingDiagnosis [Diagnosis] FROM PATIENT_DATA..tbPatient2 WHERE HospNum = "
@@ -368,10 +372,10 @@ Diagnosis | Diagnosis | 100
                            "'F0000002' ORDER BY AdmDate"}));
     const QStringList pages = pageTexts(report);
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("FORMA|No.|Diagnosis|FA1|FEVER OF ANA|FA2|COUGH OF ANA|Signed")))
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("FORMA|No.|Diagnosis|Stay|FA1|FEVER OF ANA|Stay|FA2|COUGH OF ANA|Signed")))
         << pages[0].toStdString();
     EXPECT_FALSE(pages[0].contains(QStringLiteral("BEN")));
-    EXPECT_TRUE(pages[1].contains(QStringLiteral("FORMB|No.|Diagnosis|FB1|FRACTURE OF BEN|Signed")))
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("FORMB|No.|Diagnosis|Stay|FB1|FRACTURE OF BEN|Signed")))
         << pages[1].toStdString();
     EXPECT_FALSE(pages[1].contains(QStringLiteral("OF ANA")));
     // The table's place grew for Ana's two stays; the label below went with it.
