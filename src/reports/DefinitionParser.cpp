@@ -1,5 +1,8 @@
 #include "DefinitionParser.h"
 
+#include "BandItemParser.h"
+#include "DefinitionLines.h"
+
 #include "DefinitionError.h"
 #include "NameCheck.h"
 #include "ReadOnlyQuery.h"
@@ -14,7 +17,7 @@ namespace pwo::reports {
 
 namespace {
 
-enum class Section { Settings, Parameters, Query, Header, Footer, PageHeader, PageFooter, Columns, Group, CrossTab, Unknown };
+enum class Section { Settings, Parameters, Query, Header, Footer, PageHeader, PageFooter, Columns, Group, CrossTab, Band, Unknown };
 
 const QRegularExpression sectionLine(QStringLiteral("^\\s*\\[([^\\]]*)\\]\\s*$"));
 const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
@@ -29,14 +32,6 @@ bool isYes(const QString &word, int line)
     throw LineError(line, QStringLiteral("\"%1\" should be yes or no").arg(word));
 }
 
-double positiveNumber(const QString &text, const QString &what, int line)
-{
-    bool ok = false;
-    const double n = text.trimmed().toDouble(&ok);
-    if (!ok || n <= 0)
-        throw LineError(line, QStringLiteral("%1 \"%2\" is not a positive number").arg(what, text.trimmed()));
-    return n;
-}
 
 Qt::Alignment alignmentWord(const QString &word, int line)
 {
@@ -103,47 +98,6 @@ Expression conditionOf(const QString &word, int line, int column)
     return Expression::parse(QStringLiteral("%1 = '%2'").arg(m.captured(1), value), line, column);
 }
 
-// "[options] | text", or plain text.
-TextLine textLine(const QString &raw, int line, double defaultSize)
-{
-    TextLine result;
-    result.line = line;
-    result.style.size = defaultSize;
-    QString text = raw.trimmed();
-    int textColumn = int(raw.indexOf(text)) + 1;
-    const qsizetype bar = raw.indexOf(u'|');
-    if (bar >= 0) {
-        text = raw.mid(bar + 1).trimmed();
-        textColumn = int(raw.indexOf(text, bar + 1)) + 1;
-        const auto words = optionWords(raw.left(bar), line);
-        for (size_t i = 0; i < words.size(); ++i) {
-            const QString w = words[i].first.toLower();
-            bool isNumber = false;
-            const double size = w.toDouble(&isNumber);
-            if (w == u"left" || w == u"center" || w == u"centre" || w == u"right")
-                result.alignment = alignmentWord(w, line);
-            else if (w == u"bold")
-                result.style.bold = true;
-            else if (w == u"italic")
-                result.style.italic = true;
-            else if (w == u"same")
-                result.sameLine = true;
-            else if (w == u"size" && i + 1 < words.size())
-                result.style.size = positiveNumber(words[++i].first, QStringLiteral("size"), line);
-            else if (isNumber && size > 0)
-                result.style.size = size;
-            else if (w == u"when" && i + 1 < words.size()) {
-                ++i;
-                result.condition = conditionOf(words[i].first, line, words[i].second);
-            } else
-                throw LineError(line, QStringLiteral("unknown text option \"%1\" (left, center, right, bold, italic, "
-                                                     "size N, same, when (condition))")
-                                          .arg(words[i].first));
-        }
-    }
-    result.text = TextTemplate::parse(text, line, std::max(textColumn, 1));
-    return result;
-}
 
 TotalKind totalWord(const QString &word, int line)
 {
@@ -270,6 +224,14 @@ private:
             seen_.clear();
             return;
         }
+        if (lower == u"band") {
+            part_->bands.emplace_back();
+            part_->bands.back().line = lineNumber_;
+            unitScale_ = pointsPerMm;
+            bandMeasured_ = false;
+            section_ = Section::Band;
+            return;
+        }
         if (lower.startsWith(u"group ")) {
             const QString field = title.mid(6).trimmed();
             if (!identifier.match(field).hasMatch())
@@ -322,6 +284,7 @@ private:
         case Section::Columns: part_->columns.push_back(columnLine(line, lineNumber_)); break;
         case Section::Group: groupSetting(trimmed); break;
         case Section::CrossTab: crossTabSetting(trimmed); break;
+        case Section::Band: bandLine(line); break;
         case Section::Query:
         case Section::Unknown: break;
         }
@@ -414,9 +377,11 @@ private:
             group.repeatHeader = isYes(value, lineNumber_);
         else if (key == u"keep together")
             group.keepTogether = isYes(value, lineNumber_);
+        else if (key == u"subreport")
+            group.subreports << value;
         else
-            fail(QStringLiteral("a group has header, footer, footer text, new page, repeat header and keep together, "
-                                "not \"%1\"")
+            fail(QStringLiteral("a group has header, footer, footer text, new page, repeat header, keep together and "
+                                "subreport, not \"%1\"")
                      .arg(key));
     }
 
@@ -445,6 +410,30 @@ private:
         } else {
             fail(QStringLiteral("a cross-tab has rows, columns, value, format and total heading, not \"%1\"").arg(key));
         }
+    }
+
+    void bandLine(const QString &line)
+    {
+        const auto [key, value] = keyValue(line);
+        Band &band = part_->bands.back();
+        if (key == u"unit") {
+            if (bandMeasured_)
+                fail(QStringLiteral("the unit comes before the band's measures"));
+            if (value.compare(u"mm", Qt::CaseInsensitive) == 0)
+                unitScale_ = pointsPerMm;
+            else if (value.compare(u"twips", Qt::CaseInsensitive) == 0)
+                unitScale_ = pointsPerTwip;
+            else
+                fail(QStringLiteral("unit \"%1\" should be mm or twips").arg(value));
+            return;
+        }
+        bandMeasured_ = true;
+        if (key == u"height")
+            band.height = positiveNumber(value, QStringLiteral("height"), lineNumber_) * unitScale_;
+        else if (key == u"new page")
+            band.newPage = isYes(value, lineNumber_);
+        else
+            band.items.push_back(parseBandItem(key, line, lineNumber_, unitScale_, part_->fontSize, def_.fileName));
     }
 
     void endQuery()
@@ -478,12 +467,43 @@ private:
         checkPart(def_.report);
         for (const ReportPart &part : def_.subreports)
             checkPart(part);
+        placeSubreports(def_.report, 0);
+        for (size_t i = 0; i < def_.subreports.size(); ++i)
+            placeSubreports(def_.subreports[i], i + 1);
         std::stable_sort(faults_.begin(), faults_.end(),
                          [](const LineError &a, const LineError &b) { return a.line() < b.line(); });
     }
 
+    // A part places only subreports defined after it, so that none holds itself.
+    void placeSubreports(const ReportPart &part, size_t firstAllowed)
+    {
+        const auto place = [&](const QString &name, int line) {
+            for (size_t i = 0; i < def_.subreports.size(); ++i)
+                if (def_.subreports[i].name.compare(name, Qt::CaseInsensitive) == 0) {
+                    if (i < firstAllowed)
+                        faults_.emplace_back(line, QStringLiteral("subreport \"%1\" is defined before the part that "
+                                                                  "places it; place only later ones")
+                                                       .arg(name));
+                    def_.subreports[i].placed = true;
+                    return;
+                }
+            faults_.emplace_back(line, QStringLiteral("the file has no subreport \"%1\"").arg(name));
+        };
+        for (const Group &group : part.groups)
+            for (const QString &name : group.subreports)
+                place(name, group.line);
+        for (const Band &band : part.bands)
+            for (const BandItem &item : band.items)
+                if (item.kind == BandItem::Kind::Subreport)
+                    place(item.subreport, item.line);
+    }
+
     void checkPart(const ReportPart &part)
     {
+        if (!part.bands.empty() && (!part.columns.empty() || !part.crossTab.isEmpty() || !part.groups.empty()))
+            faults_.emplace_back(part.bands.front().line,
+                                 QStringLiteral("a part is a list ([columns], [group], [crosstab]) or a form ([band]), "
+                                                "not both"));
         if (const CrossTab &x = part.crossTab; !x.isEmpty()) {
             if (x.rowField.isEmpty() || x.columnField.isEmpty() || x.value.isEmpty())
                 faults_.emplace_back(x.line, QStringLiteral("a cross-tab needs rows, columns and value"));
@@ -517,9 +537,64 @@ private:
     int lineNumber_ = 0;
     QSet<QString> seen_;
     QStringList queryLines_;
+    double unitScale_ = pointsPerMm;  // the current band's unit in points
+    bool bandMeasured_ = false;       // the current band has given a measure
 };
 
 } // namespace
+
+double positiveNumber(const QString &text, const QString &what, int line)
+{
+    bool ok = false;
+    const double n = text.trimmed().toDouble(&ok);
+    if (!ok || n <= 0)
+        throw LineError(line, QStringLiteral("%1 \"%2\" is not a positive number").arg(what, text.trimmed()));
+    return n;
+}
+
+TextLine textLine(const QString &raw, int line, double defaultSize, bool isExpression)
+{
+    TextLine result;
+    result.line = line;
+    result.style.size = defaultSize;
+    QString text = raw.trimmed();
+    int textColumn = int(raw.indexOf(text)) + 1;
+    const qsizetype bar = raw.indexOf(u'|');
+    if (bar >= 0) {
+        text = raw.mid(bar + 1).trimmed();
+        textColumn = int(raw.indexOf(text, bar + 1)) + 1;
+        const auto words = optionWords(raw.left(bar), line);
+        for (size_t i = 0; i < words.size(); ++i) {
+            const QString w = words[i].first.toLower();
+            bool isNumber = false;
+            const double size = w.toDouble(&isNumber);
+            if (w == u"left" || w == u"center" || w == u"centre" || w == u"right")
+                result.alignment = alignmentWord(w, line);
+            else if (w == u"bold")
+                result.style.bold = true;
+            else if (w == u"italic")
+                result.style.italic = true;
+            else if (w == u"same")
+                result.sameLine = true;
+            else if (w == u"size" && i + 1 < words.size())
+                result.style.size = positiveNumber(words[++i].first, QStringLiteral("size"), line);
+            else if (isNumber && size > 0)
+                result.style.size = size;
+            else if (w == u"when" && i + 1 < words.size()) {
+                ++i;
+                result.condition = conditionOf(words[i].first, line, words[i].second);
+            } else
+                throw LineError(line, QStringLiteral("unknown text option \"%1\" (left, center, right, bold, italic, "
+                                                     "size N, same, when (condition))")
+                                          .arg(words[i].first));
+        }
+    }
+    if (isExpression)
+        result.text = TextTemplate::parse(u'{' + text + u'}', line, std::max(textColumn, 1) - 1);
+    else
+        result.text = TextTemplate::parse(text, line, std::max(textColumn, 1));
+    return result;
+}
 
 std::vector<DefinitionError> definitionFaults(const QString &text, const QString &fileName,
                                               ReportDefinition *definition)

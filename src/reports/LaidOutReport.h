@@ -2,6 +2,7 @@
 
 #include "ReportDefinition.h"
 
+#include <QImage>
 #include <QPageLayout>
 #include <QRectF>
 #include <QString>
@@ -12,12 +13,13 @@ namespace pwo::reports {
 
 // A report laid out into pages; coordinates in points from the page's top left.
 struct PageItem {
-    enum class Kind { Text, Rule };
+    enum class Kind { Text, Rule, Image };
     Kind kind = Kind::Text;
     QRectF rect;
     QString text;
     TextStyle style;
     Qt::Alignment alignment = Qt::AlignLeft;
+    QImage image;  // Image: drawn into rect
 };
 
 struct LaidOutPage {

@@ -72,6 +72,17 @@ public:
             faults_.emplace_back(line, QStringLiteral("the query returns no field \"%1\"%2").arg(name, QLatin1String(what)));
     }
 
+    // A placed subreport's parameters take the values of the same names where it is placed.
+    void binding(const ReportPart *subreport, int line)
+    {
+        if (!subreport)
+            return;  // the parser has said so
+        for (const ParameterField &field : subreport->parameters)
+            if (!kindOf(field.name))
+                faults_.emplace_back(line, QStringLiteral("subreport \"%1\" takes %2, which nothing has here")
+                                               .arg(subreport->name, field.name));
+    }
+
 private:
     const ReportPart &part_;
     const QStringList *fields_;
@@ -109,7 +120,17 @@ void checkPartNames(const ReportDefinition &definition, const ReportPart &part, 
         names.lines(g.header);
         names.text(g.footer);
         names.lines(g.footerTexts);
+        for (const QString &name : g.subreports)
+            names.binding(definition.subreport(name), g.line);
     }
+    for (const Band &band : part.bands)
+        for (const BandItem &item : band.items) {
+            names.expression(item.text.condition);
+            names.text(item.text.text);
+            names.expression(item.flag);
+            if (item.kind == BandItem::Kind::Subreport)
+                names.binding(definition.subreport(item.subreport), item.line);
+        }
     std::stable_sort(faults.begin() + qsizetype(first), faults.end(),
                      [](const LineError &a, const LineError &b) { return a.line() < b.line(); });
 }

@@ -9,6 +9,8 @@
 #include "data/Connection.h"
 #include "data/DatabaseError.h"
 
+#include <map>
+
 namespace pwo {
 
 using namespace reports;
@@ -97,31 +99,35 @@ private:
 
 } // namespace
 
-std::vector<ReportRows> Report::fetch(Connection &connection) const
+ReportRows Report::runQuery(Connection &connection, const ReportPart &part, const ParameterValues &values) const
+{
+    QString statement;
+    try {
+        statement = bindQuery(part, values);
+    } catch (const LineError &error) {
+        throw DefinitionError(definition_.fileName, error.line(), error.reason());
+    }
+    try {
+        return fetchRows(connection, statement);
+    } catch (const DatabaseError &error) {
+        // The server's number stays with its error; the file and line say which query.
+        throw DatabaseError(error.number(), QStringLiteral("Report %1, line %2: the server refused the query: %3")
+                                                .arg(displayPath(definition_.fileName))
+                                                .arg(part.queryLine)
+                                                .arg(error.description()),
+                            error.errors().front().source);
+    }
+}
+
+std::vector<ReportRows> Report::fetch(Connection &connection, bool withPlaced) const
 {
     const size_t partCount = definition_.subreports.size() + 1;
     std::vector<ReportRows> rows(partCount);
     ReadOnlyScope readOnly(connection);
     for (size_t i = 0; i < partCount; ++i) {
         const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
-        if (part.query.isEmpty())
-            continue;
-        QString statement;
-        try {
-            statement = bindQuery(part, values_[i]);
-        } catch (const LineError &error) {
-            throw DefinitionError(definition_.fileName, error.line(), error.reason());
-        }
-        try {
-            rows[i] = fetchRows(connection, statement);
-        } catch (const DatabaseError &error) {
-            // The server's number stays with its error; the file and line say which query.
-            throw DatabaseError(error.number(), QStringLiteral("Report %1, line %2: the server refused the query: %3")
-                                                    .arg(displayPath(definition_.fileName))
-                                                    .arg(part.queryLine)
-                                                    .arg(error.description()),
-                                error.errors().front().source);
-        }
+        if (!part.query.isEmpty() && (withPlaced || !part.placed))
+            rows[i] = runQuery(connection, part, values_[i]);
     }
     readOnly.end();
     return rows;
@@ -129,14 +135,34 @@ std::vector<ReportRows> Report::fetch(Connection &connection) const
 
 LaidOutReport Report::render(Connection &connection, const QString &user, const QDateTime &printedAt) const
 {
+    ReadOnlyScope readOnly(connection);
     const std::vector<ReportRows> rows = fetch(connection);
     std::vector<PartInput> inputs;
     for (size_t i = 0; i < rows.size(); ++i) {
         const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];
-        inputs.push_back({&part, &values_[i], part.query.isEmpty() ? nullptr : &rows[i]});
+        if (!part.placed)
+            inputs.push_back({&part, &values_[i], part.query.isEmpty() ? nullptr : &rows[i]});
     }
+    // A placed subreport's query runs for every row it is printed with; rows
+    // that bind it alike share one answer.
+    std::map<std::pair<const ReportPart *, QString>, ReportRows> placedRows;
+    const SubreportRows subreportRows = [&](const ReportPart &part, const ParameterValues &values) {
+        QString statement;
+        try {
+            statement = bindQuery(part, values);
+        } catch (const LineError &error) {
+            throw DefinitionError(definition_.fileName, error.line(), error.reason());
+        }
+        const auto key = std::make_pair(&part, statement);
+        auto found = placedRows.find(key);
+        if (found == placedRows.end())
+            found = placedRows.emplace(key, runQuery(connection, part, values)).first;
+        return &found->second;
+    };
     try {
-        return layOutReport(definition_, inputs, {titleText_, user, printedAt});
+        LaidOutReport laidOut = layOutReport(definition_, inputs, {titleText_, user, printedAt}, subreportRows);
+        readOnly.end();
+        return laidOut;
     } catch (const LineError &error) {
         throw DefinitionError(definition_.fileName, error.line(), error.reason());
     }
@@ -144,7 +170,8 @@ LaidOutReport Report::render(Connection &connection, const QString &user, const 
 
 std::vector<DefinitionError> Report::check(Connection &connection) const
 {
-    const std::vector<ReportRows> rows = fetch(connection);
+    // A placed subreport's query runs once without values, to name its fields.
+    const std::vector<ReportRows> rows = fetch(connection, true);
     std::vector<LineError> faults;
     for (size_t i = 0; i < rows.size(); ++i) {
         const ReportPart &part = i == 0 ? definition_.report : definition_.subreports[i - 1];

@@ -63,13 +63,16 @@ public:
                                   const QDateTime &printedAt = QDateTime::currentDateTime()) const;
 
     // Runs the queries only, each part's rows by part ([0] the report); throws as render does.
-    std::vector<reports::ReportRows> fetch(Connection &connection) const;
+    // A placed subreport's query runs (without values) only `withPlaced`.
+    std::vector<reports::ReportRows> fetch(Connection &connection, bool withPlaced = false) const;
     // What binding the definition against the database finds: the names its
     // texts and columns use that the queries do not return, each with its line.
     std::vector<reports::DefinitionError> check(Connection &connection) const;
 
 private:
     size_t partIndex(const QString &subreport) const;
+    reports::ReportRows runQuery(Connection &connection, const reports::ReportPart &part,
+                                 const reports::ParameterValues &values) const;
 
     reports::ReportDefinition definition_;
     QString titleText_;

@@ -3,7 +3,9 @@
 #include "TextTemplate.h"
 #include "ValueFormat.h"
 
+#include <QImage>
 #include <QPageSize>
+#include <QRectF>
 #include <QString>
 
 #include <vector>
@@ -13,6 +15,9 @@ namespace pwo::reports {
 // One report-definition file as read: the report itself and its named
 // subreports, each a "part" with its own parameters, query and layout.
 // Line numbers are kept so that a fault found while running names its line.
+
+inline constexpr double pointsPerMm = 72.0 / 25.4;
+inline constexpr double pointsPerTwip = 1.0 / 20;
 
 enum class ParameterType { Text, Date, Number, Boolean };
 
@@ -73,6 +78,31 @@ struct Group {
     bool newPage = false;        // each group after the first begins a page
     bool repeatHeader = false;   // the header again at the top of a page the group goes on to
     bool keepTogether = false;   // a group that fits on a page is not split over two
+    QStringList subreports;      // printed at the end of each group, bound to its last row
+    int line = 0;
+};
+
+// One freely placed item of a form band; positions in points from the
+// band's top left, whatever unit the file gave them in.
+struct BandItem {
+    enum class Kind { Text, Box, Line, Check, Image, Subreport };
+    Kind kind = Kind::Text;
+    QRectF rect;           // a line's rect has no width or no height
+    TextLine text;         // Text: the text, its style and condition
+    Expression flag;       // Check: ticked when it holds
+    int flagCharacter = 0; // Check: the character (from 1) of the flag's text that counts; 0: the whole value
+    double thickness = 0.5;  // Box, Line: points
+    QImage image;          // Image, read when the file is
+    QString subreport;     // Subreport: its name
+    int line = 0;
+};
+
+// A band of a form: printed for every row of its part's query (once when the
+// part has no query); text that needs more room than its place grows it.
+struct Band {
+    double height = 0;  // points; the least it takes
+    bool newPage = false;
+    std::vector<BandItem> items;
     int line = 0;
 };
 
@@ -103,6 +133,8 @@ struct ReportPart {
     std::vector<Column> columns;
     std::vector<Group> groups;
     CrossTab crossTab;  // in place of columns
+    std::vector<Band> bands;  // a form, in place of columns
+    bool placed = false;  // a subreport printed inside a band or a group, not after the rows
     TextTemplate totalLabel;
     std::vector<TextLine> footer;
     double fontSize = 9;
@@ -119,7 +151,7 @@ struct ReportDefinition {
     double marginMm = 12;
     QString fontFamily;  // as the file names it; empty: the engine's own
     ReportPart report;
-    std::vector<ReportPart> subreports;  // in file order, printed in that order
+    std::vector<ReportPart> subreports;  // in file order; those not placed print in that order
     std::vector<TextLine> pageHeader;
     std::vector<TextLine> pageFooter;
 

@@ -2,6 +2,7 @@
 
 #include "ColumnFit.h"
 #include "DefinitionError.h"
+#include "FormBand.h"
 #include "TextMeasure.h"
 #include "Totals.h"
 
@@ -9,22 +10,17 @@
 
 #include <QHash>
 
+#include <limits>
+
 namespace pwo::reports {
 
 namespace {
 
-constexpr double pointsPerMm = 72.0 / 25.4;
-constexpr double lineFactor = 1.35;
 constexpr double cellPadding = 2.0;
 constexpr double bandGap = 4.0;
 
 // Stands for the page count in the texts of the body until the count is known.
 const QString pagesMark = QStringLiteral("\uE000");
-
-double lineHeight(const TextStyle &style)
-{
-    return style.size * lineFactor;
-}
 
 std::vector<TextLine> standardPageFooter(double size)
 {
@@ -90,10 +86,21 @@ QString figureText(const Column &column, const Accumulator &totals, TotalKind ki
     return totalText(column, v.toNumber());
 }
 
+// The list being printed; a subreport printed inside it sets it aside.
+struct ListState {
+    const PartInput *rows = nullptr;  // the part whose rows are being printed
+    ListColumns columns;
+    std::vector<int> fieldOf;     // by column: the field's index, -1 for a row number or expression
+    std::vector<int> groupField;  // by group level: the field's index
+    Totals running;
+    const ListCells *cells = nullptr;                     // the cells of the list being printed
+    std::vector<std::pair<size_t, RowRange>> openGroups;  // the groups open, outermost first
+};
+
 class Layouter {
 public:
-    Layouter(const ReportDefinition &definition, const PrintContext &context)
-        : def_(definition), context_(context)
+    Layouter(const ReportDefinition &definition, const PrintContext &context, const SubreportRows &subreportRows)
+        : def_(definition), context_(context), subreportRows_(subreportRows)
     {
         out_.pageSize = definition.paper;
         out_.landscape = definition.landscape;
@@ -121,6 +128,138 @@ public:
     }
 
 private:
+    // A subreport inside a band: printed on one endless page in its place's
+    // width, for the band to move onto the report's pages.
+    LaidOutBand placeInBand(const BandItem &item, const EvaluationScope &scope)
+    {
+        Layouter inner(def_, context_, subreportRows_);
+        inner.left_ = 0;  // the band moves it to its place
+        inner.width_ = item.rect.width();
+        inner.contentTop_ = 0;
+        inner.contentBottom_ = std::numeric_limits<double>::max();
+        inner.newPage();
+        inner.endless_ = true;
+        inner.printPlaced(item.subreport, scope, item.line);
+        pagesDeferred_ = pagesDeferred_ || inner.pagesDeferred_;
+        return {std::move(inner.page().items), inner.y_};
+    }
+
+    // A placed subreport printed here, its parameters taking the values of
+    // the same names where it is placed; the list around it waits.
+    void printPlaced(const QString &name, const EvaluationScope &scope, int line)
+    {
+        const ReportPart *part = def_.subreport(name);
+        if (!part)
+            throw LineError(line, QStringLiteral("the file has no subreport \"%1\"").arg(name));
+        ParameterValues values;
+        for (const ParameterField &field : part->parameters) {
+            std::optional<Value> value = scope.lookup(field.name);
+            if (!value)
+                throw LineError(line, QStringLiteral("subreport \"%1\" takes %2, which nothing has here")
+                                          .arg(part->name, field.name));
+            values.push_back(std::move(value));
+        }
+        const ReportRows *rows = part->query.isEmpty() || !subreportRows_ ? nullptr : subreportRows_(*part, values);
+        const PartInput in{part, &values, rows};
+        ListState outer = std::exchange(list_, {});
+        printPart(in);
+        list_ = std::move(outer);
+    }
+
+    void printBands(const PartInput &in)
+    {
+        const BandPrinter printer{def_.fontFamily,
+                                  [this](const QString &text, double room, const TextStyle &style) {
+                                      return wrap(text, room, style);
+                                  },
+                                  [this](const BandItem &item, const EvaluationScope &scope) {
+                                      return placeInBand(item, scope);
+                                  }};
+        const auto printRow = [&](const std::vector<Value> *row) {
+            const EvaluationScope scope = scopeFor(&in, row, 0, allRows(in));
+            for (const Band &band : in.part->bands) {
+                if (band.newPage && y_ > pageTop_)
+                    newPage();
+                LaidOutBand laidOut = layOutBand(band, left_, scope, printer);
+                // Moved to the next page, it is laid out again: its {page} is that page's.
+                if (laidOut.height <= contentBottom_ - pageTop_ && ensure(laidOut.height))
+                    laidOut = layOutBand(band, left_, scope, printer);
+                placeBand(std::move(laidOut));
+            }
+        };
+        if (!in.rows) {
+            printRow(nullptr);
+            return;
+        }
+        if (in.rows->rows.empty())
+            placeNoRecords(*in.part, in);
+        for (const std::vector<Value> &row : in.rows->rows)
+            printRow(&row);
+    }
+
+    // A band that fits on a page moves whole to the next when it does not fit
+    // here; a taller one breaks before the first item that would cross a
+    // page's bottom, and the lines running down past a break go on beyond it.
+    void placeBand(LaidOutBand band)
+    {
+        if (band.height <= contentBottom_ - pageTop_) {
+            ensure(band.height);
+            for (PageItem &item : band.items) {
+                item.rect.translate(0, y_);
+                page().items.push_back(std::move(item));
+            }
+            y_ += band.height;
+            return;
+        }
+        const auto runsDown = [](const PageItem &item) {
+            return item.kind == PageItem::Kind::Rule && item.rect.height() > item.rect.width();
+        };
+        std::vector<const PageItem *> atoms;
+        for (const PageItem &item : band.items)
+            if (!runsDown(item))
+                atoms.push_back(&item);
+        std::stable_sort(atoms.begin(), atoms.end(),
+                         [](const PageItem *a, const PageItem *b) { return a->rect.top() < b->rect.top(); });
+        if (y_ > pageTop_ && !atoms.empty() && y_ + atoms.front()->rect.bottom() > contentBottom_)
+            newPage();
+        std::vector<double> breaks{0};
+        double room = contentBottom_ - y_;
+        for (const PageItem *atom : atoms)
+            if (atom->rect.bottom() - breaks.back() > room && atom->rect.top() > breaks.back()) {
+                breaks.push_back(atom->rect.top());
+                room = contentBottom_ - contentTop_;
+            }
+        breaks.push_back(std::numeric_limits<double>::max());
+        for (size_t w = 0; w + 1 < breaks.size(); ++w) {
+            if (w > 0)
+                newPage();
+            const double from = breaks[w], to = breaks[w + 1], shift = y_ - from;
+            for (const PageItem &item : band.items) {
+                const double top = item.rect.top();
+                if (runsDown(item) && top < to && item.rect.bottom() > from) {
+                    PageItem piece = item;
+                    piece.rect.setTop(std::max(top, from));
+                    piece.rect.setBottom(std::min(item.rect.bottom(), to));
+                    page().items.push_back(piece);
+                    page().items.back().rect.translate(0, shift);
+                } else if (!runsDown(item) && top >= from && top < to) {
+                    page().items.push_back(item);
+                    page().items.back().rect.translate(0, shift);
+                }
+            }
+            if (w + 2 == breaks.size())
+                y_ += band.height - from;
+        }
+    }
+
+    void placeNoRecords(const ReportPart &part, const PartInput &in)
+    {
+        TextLine none;
+        none.text = TextTemplate::parse(QStringLiteral("No records found."), part.line);
+        none.style = {part.fontSize, false, true};
+        placeLines({none}, scopeFor(&in, nullptr));
+    }
+
     // page 0: the page being filled, and the page count still to come.
     // Aggregates add up the rows of `rows`; without them there is nothing to add.
     EvaluationScope scopeFor(const PartInput *in, const std::vector<Value> *row, int page = 0,
@@ -200,7 +339,7 @@ private:
     void addText(std::vector<PageItem> &items, const QRectF &rect, QString text, const TextStyle &style,
                  Qt::Alignment alignment)
     {
-        items.push_back({PageItem::Kind::Text, rect, std::move(text), inFamily(style), alignment});
+        items.push_back({PageItem::Kind::Text, rect, std::move(text), inFamily(style), alignment, {}});
     }
 
     // Every text prints in the report's family; the measures are taken in it too.
@@ -294,9 +433,12 @@ private:
 
     void newPage()
     {
+        // A band's subreport has one endless page; it breaks where the band does.
+        if (endless_ && !out_.pages.empty())
+            return;
         out_.pages.emplace_back();
         y_ = contentTop_;
-        if (rows_) {
+        if (list_.rows) {
             placeHeadings();
             repeatGroupHeaders();
         }
@@ -336,22 +478,24 @@ private:
             printCrossTab(in);
         else if (in.rows && !part.columns.empty())
             printRows(in);
+        else if (!part.bands.empty())
+            printBands(in);
         placeLines(part.footer, scopeFor(&in, last, 0, allRows(in)));
     }
 
     void placeHeadings()
     {
-        const ReportPart &part = *rows_->part;
+        const ReportPart &part = *list_.rows->part;
         const TextStyle style{part.fontSize, true, false};
         const double h = lineHeight(style);
         for (size_t c = 0; c < part.columns.size(); ++c) {
             double top = y_;
-            for (const QString &text : columns_.headings[c]) {
-                addText(page().items, columns_.cell(c, top, h), text, style, part.columns[c].alignment);
+            for (const QString &text : list_.columns.headings[c]) {
+                addText(page().items, list_.columns.cell(c, top, h), text, style, part.columns[c].alignment);
                 top += h;
             }
         }
-        y_ += columns_.headingHeight;
+        y_ += list_.columns.headingHeight;
         page().items.push_back(rule(y_, 0.75));
         y_ += 2;
     }
@@ -362,7 +506,7 @@ private:
         const Column &column = in.part->columns[c];
         if (!column.expression.isEmpty())
             return column.expression.evaluate(scopeFor(&in, &in.rows->rows[r]));
-        return fieldOf_[c] < 0 ? Value(1) : in.rows->rows[r][size_t(fieldOf_[c])];
+        return list_.fieldOf[c] < 0 ? Value(1) : in.rows->rows[r][size_t(list_.fieldOf[c])];
     }
 
     // Every cell's text, formatted once; the widths the columns need follow
@@ -435,17 +579,17 @@ private:
                 d.totals = width(widestFigure(in, c), bold) + 2 * cellPadding;
             demands.push_back(d);
         }
-        columns_ = {};
-        columns_.width = fitColumnWidths(demands);
+        list_.columns = {};
+        list_.columns.width = fitColumnWidths(demands);
         double x = left_;
         for (size_t c = 0; c < part.columns.size(); ++c) {
-            columns_.x.push_back(x);
-            x += columns_.width[c];
-            columns_.headings.push_back(wrap(part.columns[c].heading, columns_.room(c), bold));
-            columns_.headingHeight =
-                std::max(columns_.headingHeight, lineHeight(bold) * double(columns_.headings.back().size()));
+            list_.columns.x.push_back(x);
+            x += list_.columns.width[c];
+            list_.columns.headings.push_back(wrap(part.columns[c].heading, list_.columns.room(c), bold));
+            list_.columns.headingHeight =
+                std::max(list_.columns.headingHeight, lineHeight(bold) * double(list_.columns.headings.back().size()));
         }
-        columns_.headingHeight += 2;
+        list_.columns.headingHeight += 2;
     }
 
     // Places one row of cells, each already broken into lines, from y; a
@@ -461,7 +605,7 @@ private:
             ensure(h);
             for (size_t c = 0; c < cells.size(); ++c)
                 if (l < cells[c].size() && !cells[c][l].isEmpty())
-                    addText(page().items, columns_.cell(c, y_, h), cells[c][l], style, alignments[c]);
+                    addText(page().items, list_.columns.cell(c, y_, h), cells[c][l], style, alignments[c]);
             y_ += h;
         }
     }
@@ -471,16 +615,16 @@ private:
     {
         for (size_t c = 0; c < part.columns.size(); ++c)
             if (part.columns[c].runningReset == reset)
-                running_[c].reset();
+                list_.running[c].reset();
     }
 
     // The first group level whose value changes at row r; the number of groups when none does.
     size_t breakLevel(const ReportRows &rows, size_t r) const
     {
-        for (size_t g = 0; g < groupField_.size(); ++g)
-            if (r == 0 || rows.rows[r - 1][size_t(groupField_[g])].text() != rows.rows[r][size_t(groupField_[g])].text())
+        for (size_t g = 0; g < list_.groupField.size(); ++g)
+            if (r == 0 || rows.rows[r - 1][size_t(list_.groupField[g])].text() != rows.rows[r][size_t(list_.groupField[g])].text())
                 return g;
-        return groupField_.size();
+        return list_.groupField.size();
     }
 
     // Where the group of that level that begins at row r ends.
@@ -496,44 +640,40 @@ private:
     {
         const ReportPart &part = *in.part;
         const ReportRows &rows = *in.rows;
-        fieldOf_.clear();
+        list_.fieldOf.clear();
         std::vector<Qt::Alignment> alignments;
         for (const Column &c : part.columns) {
             const bool fromField = !c.isRowNumber() && c.expression.isEmpty();
             const int index = fromField ? rows.columnIndex(c.field) : -1;
             if (fromField && index < 0)
                 throw LineError(c.line, QStringLiteral("the query returns no field \"%1\"").arg(c.field));
-            fieldOf_.push_back(index);
+            list_.fieldOf.push_back(index);
             alignments.push_back(c.alignment);
         }
-        groupField_.clear();
+        list_.groupField.clear();
         for (const Group &g : part.groups) {
             const int index = rows.columnIndex(g.field);
             if (index < 0)
                 throw LineError(g.line, QStringLiteral("the query returns no field \"%1\" to group on").arg(g.field));
-            groupField_.push_back(index);
+            list_.groupField.push_back(index);
         }
         const ListCells cells = formatCells(in);
-        cells_ = &cells;
-        openGroups_.clear();
+        list_.cells = &cells;
+        list_.openGroups.clear();
         fitColumns(in, cells);
         y_ += 2;
         ensure(lineHeight({part.fontSize, true, false}) * 3);
-        rows_ = &in;
+        list_.rows = &in;
         placeHeadings();
 
         const TextStyle rowStyle{part.fontSize, false, false};
         const double rowHeight = lineHeight(rowStyle);
-        if (rows.rows.empty()) {
-            TextLine none;
-            none.text = TextTemplate::parse(QStringLiteral("No records found."), part.line);
-            none.style = {part.fontSize, false, true};
-            placeLines({none}, scopeFor(&in, nullptr));
-        }
+        if (rows.rows.empty())
+            placeNoRecords(part, in);
         std::vector<Totals> groupTotals(part.groups.size(), Totals(part.columns.size()));
         std::vector<size_t> groupStart(part.groups.size(), 0);
         Totals grand(part.columns.size());
-        running_.assign(part.columns.size(), Accumulator());
+        list_.running.assign(part.columns.size(), Accumulator());
         size_t runningPage = out_.pages.size();
         std::vector<QStringList> rowCells(part.columns.size());
         for (size_t r = 0; r < rows.rows.size(); ++r) {
@@ -549,9 +689,9 @@ private:
                 restartRunning(part, RunningReset::Group);
             qsizetype lines = 1;
             for (size_t c = 0; c < part.columns.size(); ++c) {
-                rowCells[c] = cells.width(r, c) <= columns_.room(c)
+                rowCells[c] = cells.width(r, c) <= list_.columns.room(c)
                                   ? QStringList{cells.text(r, c)}
-                                  : wrap(cells.text(r, c), columns_.room(c), rowStyle);
+                                  : wrap(cells.text(r, c), list_.columns.room(c), rowStyle);
                 lines = std::max(lines, rowCells[c].size());
             }
             // A row that fits on a page moves whole to the next when it does not fit here.
@@ -565,8 +705,8 @@ private:
                 const Column &column = part.columns[c];
                 if (column.running == TotalKind::None)
                     continue;
-                running_[c].add(valueOf(in, r, c));
-                rowCells[c] = QStringList{figureText(column, running_[c], column.running)};
+                list_.running[c].add(valueOf(in, r, c));
+                rowCells[c] = QStringList{figureText(column, list_.running[c], column.running)};
             }
             placeRow(rowCells, alignments, rowStyle);
             for (Totals &totals : groupTotals)
@@ -583,8 +723,8 @@ private:
                                       : part.totalLabel.expand(scopeFor(&in, last, 0, allRows(in)));
             totalRow(part, label, grand);
         }
-        rows_ = nullptr;
-        cells_ = nullptr;
+        list_.rows = nullptr;
+        list_.cells = nullptr;
     }
 
     // The cross-tab is turned into a list of its own (a row heading, a column
@@ -685,8 +825,8 @@ private:
         for (size_t r = rows.first; r < rows.second; ++r) {
             qsizetype lines = 1;
             for (size_t c = 0; c < part.columns.size(); ++c)
-                if (cells_->width(r, c) > columns_.room(c))
-                    lines = std::max(lines, wrap(cells_->text(r, c), columns_.room(c), rowStyle).size());
+                if (list_.cells->width(r, c) > list_.columns.room(c))
+                    lines = std::max(lines, wrap(list_.cells->text(r, c), list_.columns.room(c), rowStyle).size());
             height += lineHeight(rowStyle) * double(lines);
         }
         if (part.hasTotals())
@@ -708,7 +848,7 @@ private:
         ensure(linesHeight(header) + rowHeight + 2);
         y_ += 2;
         placeLines(header, scopeFor(&in, &in.rows->rows[rows.first], 0, rows));
-        openGroups_.emplace_back(level, rows);
+        list_.openGroups.emplace_back(level, rows);
     }
 
     // The headers of the groups a new page goes on with.
@@ -716,9 +856,9 @@ private:
     {
         const double top = pageTop_;
         pageTop_ = y_;  // nothing here starts yet another page
-        for (const auto &[level, rows] : openGroups_)
-            if (rows_->part->groups[level].repeatHeader)
-                placeLines(groupHeader(*rows_, level), scopeFor(rows_, &rows_->rows->rows[rows.first], 0, rows));
+        for (const auto &[level, rows] : list_.openGroups)
+            if (list_.rows->part->groups[level].repeatHeader)
+                placeLines(groupHeader(*list_.rows, level), scopeFor(list_.rows, &list_.rows->rows->rows[rows.first], 0, rows));
         pageTop_ = top;
     }
 
@@ -730,10 +870,12 @@ private:
             const QString label = group.footer.isEmpty() ? QStringLiteral("Total") : group.footer.expand(scope);
             totalRow(*in.part, label, totals);
         }
+        for (const QString &name : group.subreports)
+            printPlaced(name, scope, group.line);
         placeLines(group.footerTexts, scope);
         for (Accumulator &a : totals)
             a.reset();
-        openGroups_.pop_back();
+        list_.openGroups.pop_back();
     }
 
     // The label takes the first run of columns without figures; a figure too
@@ -749,8 +891,8 @@ private:
         while (labelTo < part.columns.size() && part.columns[labelTo].total == TotalKind::None)
             ++labelTo;
         const bool labelAbove = labelFrom == labelTo;  // every column has figures
-        const double labelRight = labelAbove || labelTo >= columns_.x.size() ? left_ + width_ : columns_.x[labelTo];
-        const double labelLeft = labelAbove ? left_ : columns_.x[labelFrom];
+        const double labelRight = labelAbove || labelTo >= list_.columns.x.size() ? left_ + width_ : list_.columns.x[labelTo];
+        const double labelLeft = labelAbove ? left_ : list_.columns.x[labelFrom];
         const QRectF labelRoom(labelLeft + cellPadding, 0, labelRight - labelLeft - 2 * cellPadding, h);
         const QStringList labelLines = wrap(label, labelRoom.width(), style);
 
@@ -760,7 +902,7 @@ private:
             if (column.total == TotalKind::None)
                 continue;
             QString text = figureText(column, totals[c], column.total);
-            (width(text, style) <= columns_.room(c) ? figures : ownLine).emplace_back(c, std::move(text));
+            (width(text, style) <= list_.columns.room(c) ? figures : ownLine).emplace_back(c, std::move(text));
         }
         const double labelHeight = h * double(labelLines.size());
         const double height = (labelAbove ? labelHeight + h : std::max(labelHeight, h)) + h * double(!ownLine.empty());
@@ -774,10 +916,10 @@ private:
         }
         const double figuresTop = labelAbove ? top : y_;
         for (auto &[c, text] : figures)
-            addText(page().items, columns_.cell(c, figuresTop, h), std::move(text), style, part.columns[c].alignment);
+            addText(page().items, list_.columns.cell(c, figuresTop, h), std::move(text), style, part.columns[c].alignment);
         const double ownTop = std::max(top, figuresTop + h);
         for (auto &[c, text] : ownLine) {
-            const double right = columns_.x[c] + columns_.width[c] - cellPadding;
+            const double right = list_.columns.x[c] + list_.columns.width[c] - cellPadding;
             addText(page().items, QRectF(left_, ownTop, right - left_, h), std::move(text), style, Qt::AlignRight);
         }
         y_ = (ownLine.empty() ? std::max(top, figuresTop + h) : ownTop + h) + 2;
@@ -788,14 +930,10 @@ private:
     LaidOutReport out_;
     std::vector<TextLine> pageFooter_;
     const PartInput *mainPart_ = nullptr;
-    const PartInput *rows_ = nullptr;  // the part whose rows are being printed
-    ListColumns columns_;
-    std::vector<int> fieldOf_;     // by column: the field's index, -1 for a row number or expression
-    std::vector<int> groupField_;  // by group level: the field's index
-    Totals running_;
-    const ListCells *cells_ = nullptr;                     // the cells of the list being printed
-    std::vector<std::pair<size_t, RowRange>> openGroups_;  // the groups open, outermost first
+    SubreportRows subreportRows_;
+    ListState list_;
     mutable bool pagesDeferred_ = false;
+    bool endless_ = false;  // printing a subreport inside a band
     double margin_ = 0, left_ = 0, width_ = 0;
     double contentTop_ = 0, contentBottom_ = 0, pageTop_ = 0, y_ = 0;
 };
@@ -803,9 +941,9 @@ private:
 } // namespace
 
 LaidOutReport layOutReport(const ReportDefinition &definition, const std::vector<PartInput> &parts,
-                           const PrintContext &context)
+                           const PrintContext &context, const SubreportRows &subreportRows)
 {
-    return Layouter(definition, context).run(parts);
+    return Layouter(definition, context, subreportRows).run(parts);
 }
 
 } // namespace pwo::reports

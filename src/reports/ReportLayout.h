@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 
+#include <functional>
+
 namespace pwo::reports {
 
 // What every page may show besides the report's own values.
@@ -23,9 +25,14 @@ struct PartInput {
     const ReportRows *rows = nullptr;
 };
 
-// Pages the report: the report's own part first, then its subreports in the
-// order given. Throws LineError for a name a text or column does not find.
+// The rows of a placed subreport's query bound to the values given; they
+// stay valid while the report is laid out.
+using SubreportRows = std::function<const ReportRows *(const ReportPart &part, const ParameterValues &values)>;
+
+// Pages the report: the report's own part first, then the subreports given
+// in their order; placed subreports print where they are placed, their rows
+// from `subreportRows`. Throws LineError for a name a text or column does not find.
 LaidOutReport layOutReport(const ReportDefinition &definition, const std::vector<PartInput> &parts,
-                           const PrintContext &context);
+                           const PrintContext &context, const SubreportRows &subreportRows = {});
 
 } // namespace pwo::reports

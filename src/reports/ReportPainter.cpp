@@ -21,6 +21,10 @@ void paintPage(QPainter &painter, const LaidOutPage &page, const QSizeF &pagePoi
             painter.fillRect(item.rect, Qt::black);
             continue;
         }
+        if (item.kind == PageItem::Kind::Image) {
+            painter.drawImage(item.rect, item.image);
+            continue;
+        }
         if (!(item.style == currentStyle)) {
             currentStyle = item.style;
             // The painter works in points; a font's size is measured against the

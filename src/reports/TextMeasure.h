@@ -15,6 +15,12 @@ QString availableFamily(const QString &wanted);
 // painter rescales it for its device.
 QFont reportFont(const TextStyle &style);
 
+// The height in points of one printed line of that style.
+inline double lineHeight(const TextStyle &style)
+{
+    return style.size * 1.35;
+}
+
 // The width in points of a text printed in that style. Advances are added up
 // without kerning, which never makes a text narrower than it prints.
 double textWidth(const QString &text, const TextStyle &style);

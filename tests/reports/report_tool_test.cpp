@@ -148,3 +148,35 @@ FirstNam | First     | 30
     const QImage first(QDir(images).filePath(pngs.value(0)));
     EXPECT_GT(first.width(), 1000);  // landscape letter at 110 dpi
 }
+
+TEST_F(ReportTool, TheSampleFormPrintsAPageAnAssessmentWithItsNarrativeWholeAndNamesAMissingLogo)
+{
+    const QStringList period{QStringLiteral("11/01/2026"), QStringLiteral("11/10/2026")};
+    const ToolRun checked = report(QStringList{QStringLiteral("--db"), db(), QStringLiteral("--check"),
+                                               shipped(QStringLiteral("SamplePatientForm.rpt"))} + period);
+    EXPECT_EQ(checked.exitCode, 0) << checked.err.toStdString();
+
+    const QString pdf = out(QStringLiteral("forms.pdf"));
+    const ToolRun made = report(QStringList{QStringLiteral("--db"), db(), QStringLiteral("--out"), pdf,
+                                            shipped(QStringLiteral("SamplePatientForm.rpt"))} + period);
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    const QString text = pdfText(pdf).simplified();
+    const qsizetype forms = text.count(QStringLiteral("PATIENT ASSESSMENT"));
+    ASSERT_GT(forms, 1);
+    EXPECT_TRUE(made.out.contains(QStringLiteral(": %1 page(s)").arg(forms))) << made.out.toStdString();
+    // Every narrative prints whole, its wrapped lines in order ("ffi" comes back as one ligature).
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("The patient, .+, was seen at the o\\S+ce and assessed under "
+                                                           ".+ the patient was told of the services the o\\S+ce "
+                                                           "gives and of the documents the case still needs\\."),
+                                            QRegularExpression::InvertedGreedinessOption)),
+              forms);
+    EXPECT_EQ(text.count(QStringLiteral("Assessments of the patient")), forms);
+
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("Form.rpt"));
+    ASSERT_TRUE(QFile::copy(shipped(QStringLiteral("SamplePatientForm.rpt")), copy));
+    const ToolRun noLogo = report(QStringList{QStringLiteral("--db"), db(), QStringLiteral("--check"), copy} + period);
+    EXPECT_EQ(noLogo.exitCode, 1);
+    EXPECT_TRUE(noLogo.err.contains(QRegularExpression(QStringLiteral("Form.rpt, line \\d+: image \"HospitalLogo.png\""))))
+        << noLogo.err.toStdString();
+}

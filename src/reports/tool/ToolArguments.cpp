@@ -72,6 +72,9 @@ void checkValueCounts(const pwo::reports::ReportDefinition &definition, const To
         if (!definition.subreport(sub.first))
             throw std::runtime_error(QStringLiteral("%1 has no subreport \"%2\"").arg(file, sub.first).toStdString());
     for (const pwo::reports::ReportPart &part : definition.subreports) {
+        // A placed subreport takes its values from the row it is printed with.
+        if (part.placed)
+            continue;
         const auto given = std::find_if(args.subreports.begin(), args.subreports.end(), [&](const auto &sub) {
             return sub.first.compare(part.name, Qt::CaseInsensitive) == 0;
         });
