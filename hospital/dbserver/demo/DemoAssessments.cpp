@@ -1,5 +1,6 @@
 #include "hospital/dbserver/demo/DemoAssessments.h"
 
+#include "hospital/dbserver/demo/DemoServiceCodes.h"
 #include "hospital/dbserver/demo/DemoStatements.h"
 
 #include <QStringList>
@@ -16,11 +17,8 @@ const char *const referringParties[][2] = {
     {"7", "Relatives and Friends"},
 };
 
-const char *const services[][2] = {
-    {"S01", "Counseling"},           {"S02", "Discount on Hospital Bill"}, {"S03", "Referral to Sponsor"},
-    {"S04", "Medicine Assistance"},  {"S05", "Transportation Assistance"}, {"S06", "Home Visit"},
-    {"S07", "Guarantee Letter"},
-};
+// The services the older table counts: the first of the service tree.
+const char *const services[] = {"1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "1.7"};
 
 const char *const documentation[] = {
     "Intake Sheet",      "Patients Profile",        "Registration Logbook",     "Service Card",
@@ -80,8 +78,8 @@ SELECT s.IdNum, s.HospNum, printf('%s-%05d', substr(s.AdmDate, 1, 4), s.n),
        CASE WHEN s.v % 7 = 3 THEN '1' ELSE '' END,
        CASE WHEN s.v % 11 = 0 THEN '1' ELSE '' END,
        CASE WHEN s.v % 5 <> 2 THEN '' WHEN s.v % 3 = 0 THEN 'E' WHEN s.v % 3 = 1 THEN 'G' ELSE 'C' END,
-       CASE s.v % 4 WHEN 0 THEN 'S01|S02|' WHEN 1 THEN 'S02|' WHEN 2 THEN 'S01|S03|S04|' ELSE 'S02|S05|S07|' END,
-       CASE s.v % 3 WHEN 0 THEN 'A01|' WHEN 1 THEN 'A01|A02|' ELSE '' END,
+       CASE s.v % 4 WHEN 0 THEN '1.1|1.2|' WHEN 1 THEN '1.2|' WHEN 2 THEN '1.1|1.3|1.4|' ELSE '1.2|1.5|1.7|' END,
+       CASE s.v % 3 WHEN 0 THEN '1.1.1|' WHEN 1 THEN '1.1.1|1.7.1|' ELSE '' END,
        @DOCS@,
        datetime(s.intake, '+9 hours', printf('+%d minutes', s.v % 50))
   FROM s JOIN workers w ON w.k = s.n % w.total
@@ -99,8 +97,8 @@ void writeCodes(sqlite3 *db)
     for (const auto &row : referringParties)
         parties.insert({row[0], row[1]});
     RowInserter serviceRows(db, QStringLiteral("PWO.tbPWOServices"), {"Code", "Service"});
-    for (const auto &row : services)
-        serviceRows.insert({row[0], row[1]});
+    for (const char *code : services)
+        serviceRows.insert({code, serviceDescription(QString::fromLatin1(code))});
     RowInserter documents(db, QStringLiteral("PWO.tbPWODocumentation"), {"Code", "Documentation"});
     int code = 0;
     for (const char *name : documentation)

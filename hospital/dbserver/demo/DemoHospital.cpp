@@ -8,6 +8,7 @@
 #include "hospital/dbserver/demo/DemoPatients.h"
 #include "hospital/dbserver/demo/DemoDischargeNotices.h"
 #include "hospital/dbserver/demo/DemoReferrals.h"
+#include "hospital/dbserver/demo/DemoServiceCodes.h"
 #include "hospital/dbserver/demo/DemoStaff.h"
 #include "hospital/dbserver/demo/DemoStatements.h"
 #include "hospital/dbserver/demo/DemoStays.h"
@@ -84,6 +85,7 @@ DemoCounts fillDemoHospital(const QString &dir, int patients, QDate today)
     counts.inEmergencyRoom = stays.inEmergencyRoom;
     counts.referrals = demo::writeReferrals(db.get());
     demo::writeClassifications(db.get());
+    demo::writeServiceCodes(db.get());
     demo::writeAssessments(db.get(), today);
     demo::writeAssessmentCodes(db.get());
     counts.dischargeNotices = demo::writeDischargeNotices(db.get(), today);
