@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 using namespace pwo;
@@ -156,6 +157,11 @@ TEST_F(AssessmentOpening, AServiceStayWithoutACaseIsPreparedAfterTheNotice)
     open(stay, [&](QWidget &window) {
         EXPECT_EQ(text(window, "lblStatus"), QStringLiteral("No PWO Number and Classification."));
         EXPECT_EQ(text(window, "txtIDNum"), stay.IDNUM);
+        QString help;
+        whenShown(QStringLiteral("frmARRHelp"),
+                  [&](QWidget &page) { help = page.findChild<QTextBrowser *>()->toPlainText(); });
+        QTest::keyClick(&window, Qt::Key_F1);
+        EXPECT_TRUE(help.contains(QStringLiteral("To remove services, double-click on the list box.")));
     });
     EXPECT_EQ(program.prompter().texts(), QStringList{"Patient does not have an intake sheet."});
 }

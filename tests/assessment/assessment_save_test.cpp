@@ -115,16 +115,22 @@ protected:
 
 TEST_F(AssessmentSave, OneSaveSendsItsFourStatementsInOneTransactionAndStoresTheClassification)
 {
+    const QStringList name =
+        single("SELECT LastName, FirstName, isnull(MiddleName, '') FROM PATIENT_DATA..tbMaster WHERE HospNum = '" +
+               stay.HospNum + "'")
+            .split('|');
+    const QString classification = single("SELECT Code + ' -' + Classification FROM PWO..tbPWOClassificationScheme "
+                                          "WHERE Code = 'C2'");
     save();
     ASSERT_EQ(writes().size(), 4);
     const QStringList asked = program.prompter().texts();
     ASSERT_EQ(asked.size(), 2);
-    EXPECT_TRUE(asked[0].startsWith(QStringLiteral("***VERIFICATION***\n \n  PATIENT NAME: ")));
-    EXPECT_TRUE(asked[0].contains("\n  HOSP. NO. : " + stay.HospNum + "\n  PWO NO.: 2026-77777   CLASSIFICATION: C2 -"));
-    EXPECT_TRUE(asked[0].endsWith("\n  EXPIRY DATE: " + expiry.toString(dateForm) + "\nIs that a valid information?"));
-    EXPECT_TRUE(asked[1].endsWith("\n    HospNum : " + stay.HospNum + "\n    Expriy Date : " +
-                                  expiry.toString(dateForm) + " 11:59 PM"));
-    EXPECT_TRUE(asked[1].startsWith(QStringLiteral("Clasification for ")));
+    EXPECT_EQ(asked[0], "***VERIFICATION***\n \n  PATIENT NAME: " + name[0] + ", " + name[1] + " " + name[2] +
+                            "\n  HOSP. NO. : " + stay.HospNum + "\n  PWO NO.: 2026-77777   CLASSIFICATION: " +
+                            classification + "\n  EXPIRY DATE: " + expiry.toString(dateForm) +
+                            "\nIs that a valid information?");
+    EXPECT_EQ(asked[1], "Clasification for " + name[0] + ", " + name[1] + " saved.\n    HospNum : " + stay.HospNum +
+                            "\n    Expriy Date : " + expiry.toString(dateForm) + " 11:59 PM");
 
     EXPECT_EQ(sent().first(), "PWO..sp_PWO_GetExistsPWONumber '2026-77777','" + stay.HospNum + "'");
     EXPECT_EQ(writes(), expectedStatements());
