@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pwo {
 
 namespace {
@@ -90,7 +92,7 @@ void CodePicker::Form_Load()
 
 void CodePicker::LoadChildNodes(const QString &key)
 {
-    addNodes(codeOfKey(key), nodeWithKey(key));
+    addNodes(codeOfKey(key), nodes_.value(key));
 }
 
 // Rows whose node is already in the tree, or whose parent is not, add nothing.
@@ -101,21 +103,14 @@ void CodePicker::addNodes(const QString &parentCode, QTreeWidgetItem *parent)
     children.OpenReadOnly(treeStatement(items_.tree, parentCode), *globals().Connection);
     for (; !children.Eof(); children.MoveNext()) {
         const QString key = nodeKey(children.value(QStringLiteral("Code")).text());
-        if ((!topLevel && !parent) || nodeWithKey(key))
+        if ((!topLevel && !parent) || nodes_.contains(key))
             continue;
         auto *node = topLevel ? new QTreeWidgetItem(ui.tvServices) : new QTreeWidgetItem(parent);
         node->setText(0, children.value(QStringLiteral("Description")).text());
         node->setData(0, keyRole, key);
+        nodes_.insert(key, node);
     }
     children.Close();
-}
-
-QTreeWidgetItem *CodePicker::nodeWithKey(const QString &key) const
-{
-    for (QTreeWidgetItemIterator node(ui.tvServices); *node; ++node)
-        if ((*node)->data(0, keyRole).toString() == key)
-            return *node;
-    return nullptr;
 }
 
 void CodePicker::LoadSelectedItems()
@@ -133,7 +128,7 @@ void CodePicker::tvServices_NodeDoubleClick(QTreeWidgetItem *node)
     const QString code = codeOfKey(key);
     choice_.Code = code;
     choice_.Description = node->text(0);
-    if (codesOf(codeStringOf(entries())).contains(code)) {
+    if (listHoldsCode(code)) {
         showMessage(QStringLiteral("Item is already added in the list."), QMessageBox::Ok, QMessageBox::Information);
         return;
     }
@@ -146,6 +141,12 @@ void CodePicker::removeEntriesLike(QListWidgetItem *entry)
     for (int row = ui.list->count() - 1; row >= 0; --row)
         if (codeOfEntry(ui.list->item(row)->text()) == code)
             delete ui.list->takeItem(row);
+}
+
+bool CodePicker::listHoldsCode(const QString &code) const
+{
+    const QStringList texts = entries();
+    return std::any_of(texts.cbegin(), texts.cend(), [&](const QString &entry) { return codeOfEntry(entry) == code; });
 }
 
 QStringList CodePicker::entries() const

@@ -4,6 +4,7 @@
 #include "CodeTrees.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QStringList>
 
 class QListWidgetItem;
@@ -46,15 +47,17 @@ private:
     void LoadChildNodes(const QString &nodeKey);
     void LoadSelectedItems();
     void addNodes(const QString &parentCode, QTreeWidgetItem *parent);
-    QTreeWidgetItem *nodeWithKey(const QString &key) const;
     void tvServices_NodeDoubleClick(QTreeWidgetItem *node);
     void removeEntriesLike(QListWidgetItem *entry);
+    bool listHoldsCode(const QString &code) const;
     QStringList entries() const;
     void cmdOK_Click();
 
     CodePickerItems items_;
     CodePickerChoice &choice_;
     CodePickerForm ui;
+    // The tree's nodes by key; the tree owns them.
+    QHash<QString, QTreeWidgetItem *> nodes_;
 };
 
 } // namespace pwo

@@ -155,8 +155,11 @@ TEST_F(CodePickers, DoubleClickOnANodeAddsItOnceAndLoadsItsChildrenOnce)
         EXPECT_EQ(program.prompter().asked().first().prompt.icon, QMessageBox::Information);
         EXPECT_EQ(entries(picker), QStringList{"Medicine Assistance" + blanks + "1.4"});
 
-        // A group node and one of its leaves are both choices of their own.
-        doubleClickNode(picker, QStringLiteral("A1.4.2"));
+        // A group node and one of its leaves are both choices of their own;
+        // Enter on a node adds it without closing the picker.
+        tree(picker).setCurrentItem(node(picker, QStringLiteral("A1.4.2")));
+        QTest::keyClick(&tree(picker), Qt::Key_Return);
+        EXPECT_TRUE(picker.isVisible());
         click(picker, QStringLiteral("cmdOK"));
     });
     EXPECT_EQ(SearchService().ResultCode, QStringLiteral("1.4|1.4.2|"));
