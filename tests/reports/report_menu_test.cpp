@@ -190,7 +190,7 @@ TEST(ReportMenu, TheMonthlyReportsPdfHoldsTheWorkersFigures)
         "INSERT INTO PWO.tbPWOAssessment (IDNUM, HospNum, PWOW, ReferringPartyID, CaseCategory, casestatus, "
         "  serviceid, docs, NC, PWODiscountValidity, DateAssessed) "
         "SELECT 'T' || HospNum, HospNum, '10005', CASE WHEN rowid % 3 = 0 THEN '4' ELSE '1' END, '06', 'N', "
-        "  'S06|', '1|1|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|', 1234.5, '2025-02-10 00:00:00', '2025-02-10 09:00:00' "
+        "  '1.6|', '1|1|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|', 1234.5, '2025-02-10 00:00:00', '2025-02-10 09:00:00' "
         "  FROM (SELECT HospNum, row_number() OVER (ORDER BY HospNum) AS rowid FROM PATIENT_DATA.tbMaster LIMIT 3)"));
     ReportDate2().WorkerCode = QStringLiteral("10005");
     whenShown(QStringLiteral("frmReportDate2"), [](QWidget &window) {
