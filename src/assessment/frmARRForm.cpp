@@ -1,5 +1,7 @@
 #include "frmARRForm.h"
 
+#include "EntryDelegate.h"
+
 #include "core/Twips.h"
 #include "widgets/SearchIcon.h"
 
@@ -74,12 +76,13 @@ QPushButton *button(const char *caption, const char *name, QWidget *parent)
     return b;
 }
 
-// Entries carry their id after a long run of blanks, out of sight.
+// Entries carry their id after a long run of blanks; only the description shows.
 QListWidget *entryList(const char *name, QWidget *parent)
 {
     auto *entries = named(new QListWidget(parent), QString::fromLatin1(name));
     entries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     entries->setTextElideMode(Qt::ElideNone);
+    entries->setItemDelegate(new EntryDelegate(entries));
     return entries;
 }
 
