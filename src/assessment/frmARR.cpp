@@ -41,7 +41,6 @@ namespace {
 
 constexpr int categoryBlanks = 100;
 constexpr int windowListBlanks = 150;
-const QString dateForm = QStringLiteral("MM/dd/yyyy");
 
 Connection &connection()
 {
@@ -156,7 +155,8 @@ void frmARR::Form_Load()
 {
     fillCodeLists();
     Recordset master;
-    master.OpenReadOnly(QStringLiteral("SELECT PWONum, PWODiscountValidity FROM PATIENT_DATA..tbMaster WHERE HospNum = ") +
+    master.OpenReadOnly(QStringLiteral("SELECT PWONum, PWODiscountValidity FROM PATIENT_DATA..tbMaster "
+                                       "WHERE HospNum = ") +
                             sql::quoted(HospNum.trimmed()),
                         connection());
     if (master.RecordCount() > 0) {
@@ -250,8 +250,8 @@ void frmARR::showStoredAssessment(Recordset &record)
     ui.txtPWONum->setText(text("PWONum"));
     ui.txtDoctor->setText(text("DoctorName"));
     ui.txtRoomID->setText(text("RoomID"));
-    ui.mskIntake->setText(dateOrToday(record.value(QStringLiteral("PWODiscountValidity"))).toString(dateForm));
-    ui.mskRange1->setText(dateOrToday(record.value(QStringLiteral("PWODiscountExpiry"))).toString(dateForm));
+    ui.mskIntake->setText(dateOrToday(record.value(QStringLiteral("PWODiscountValidity"))).toString(entryDateForm));
+    ui.mskRange1->setText(dateOrToday(record.value(QStringLiteral("PWODiscountExpiry"))).toString(entryDateForm));
     ui.lblCode->setText(text("Code"));
     AssignedWorkerCode = text("PWOW");
     ui.txtPWOW->setText(text("PWOWName"));
@@ -417,7 +417,7 @@ bool frmARR::mskRange1_Validate()
 {
     validatingExpiry_ = true;
     const QString text = ui.mskRange1->text();
-    const QDate expiry = QDate::fromString(text, dateForm);
+    const QDate expiry = QDate::fromString(text, entryDateForm);
     bool valid = true;
     if (!expiry.isValid()) {
         showMessage(QStringLiteral("Invalid date ") + text + QStringLiteral("."), QMessageBox::Ok,

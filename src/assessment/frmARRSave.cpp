@@ -24,7 +24,6 @@ namespace pwo {
 
 namespace {
 
-const QString dateForm = QStringLiteral("MM/dd/yyyy");
 
 QString flag(bool set)
 {
@@ -40,7 +39,7 @@ QString selectedEntry(const QListWidget &list)
 
 QDate dateOfIntake(const QString &text)
 {
-    const QDate intake = QDate::fromString(text, dateForm);
+    const QDate intake = QDate::fromString(text, entryDateForm);
     if (!intake.isValid())
         throw DatabaseError(GatewayError::ConversionFailed,
                             QStringLiteral("The date of intake ") + text + QStringLiteral(" is not a date."));
@@ -89,7 +88,7 @@ void frmARR::printAssessment(const QString &title)
 bool frmARR::expiryAccepted()
 {
     const QString text = ui.mskRange1->text();
-    const QDate expiry = QDate::fromString(text, dateForm);
+    const QDate expiry = QDate::fromString(text, entryDateForm);
     if (!expiry.isValid()) {
         showMessage(QStringLiteral("You have entered an invalid date ") + text + QStringLiteral("."), QMessageBox::Ok,
                     QMessageBox::Critical);
@@ -138,7 +137,8 @@ void frmARR::SaveAssessment()
     }
     showMessage(QStringLiteral("Clasification for ") + ui.txtLastname->text() + QStringLiteral(", ") +
                     ui.txtFirstname->text() + QStringLiteral(" saved.\n    HospNum : ") + ui.txtHospNum->text() +
-                    QStringLiteral("\n    Expriy Date : ") + expiry.toString(dateForm) + QStringLiteral(" 11:59 PM"),
+                    QStringLiteral("\n    Expriy Date : ") + expiry.toString(entryDateForm) +
+                    QStringLiteral(" 11:59 PM"),
                 QMessageBox::Ok, QMessageBox::Information, QStringLiteral("Message"));
     AssessmentSaved = true;
 }
@@ -181,7 +181,7 @@ AssessmentValues frmARR::gatheredValues() const
     v.parentCategoryId = selectedEntry(*ui.lstParentCategory).right(2).trimmed();
     v.remarks = ui.txtRemarks->toPlainText();
     v.intake = dateOfIntake(ui.mskIntake->text());
-    v.expiry = QDate::fromString(ui.mskRange1->text(), dateForm);
+    v.expiry = QDate::fromString(ui.mskRange1->text(), entryDateForm);
     v.workerCode = PickedWorkerCode.isEmpty() ? AssignedWorkerCode : PickedWorkerCode;
     v.pcsoFlag = flag(ui.chkPCSO->isChecked());
     if (ui.chkPCSO->isChecked()) {
