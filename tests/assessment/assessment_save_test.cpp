@@ -255,8 +255,9 @@ TEST_F(AssessmentSave, AFailureAtAnyOfTheFourStatementsLeavesNothingAndTheRetryS
             ASSERT_FALSE(program.prompter().texts().isEmpty());
             const QString shown = program.prompter().texts().last();
             EXPECT_TRUE(shown.startsWith(QStringLiteral("Data Not Successfully Saved.")));
-            if (!drop)
+            if (!drop) {
                 EXPECT_EQ(shown, QStringLiteral("Data Not Successfully Saved.Chosen as the deadlock victim."));
+            }
             EXPECT_EQ(trace().back().kind, TracedStatement::Kind::RollbackTrans);
             EXPECT_EQ(touchedRows(), before);
         }
