@@ -146,6 +146,29 @@ TEST_F(AssessmentSave, OneSaveSendsItsFourStatementsInOneTransactionAndStoresThe
               (QStringList{"2025-00001|QF", "2026-77777|RB"}));
 }
 
+TEST_F(AssessmentSave, AFirstAssessmentGivesThePatientItsCaseNumberClassAndDocumentation)
+{
+    stay = stayOf(QStringLiteral("SELECT TOP 1 p.IdNum [IDNUM], p.HospNum FROM PATIENT_DATA..tbPatient2 p "
+                                 "JOIN PATIENT_DATA..tbMaster m ON m.HospNum = p.HospNum WHERE p.PatientClass = 'S' "
+                                 "AND m.PWONum IS NULL AND m.PWODiscountExpiry IS NULL ORDER BY p.IdNum"));
+    save([&](QWidget &window) {
+        setText(window, "txtPWONum", QStringLiteral("2026-88888"));
+        child<QComboBox>(window, "cboClassification").setCurrentIndex(5);
+        setText(window, "mskIntake", intake.toString(dateForm));
+        setText(window, "mskRange1", expiry.toString(dateForm));
+        child<QListWidget>(window, "lstCategory").setCurrentRow(0);
+        child<QCheckBox>(window, "chkdoc_3").setChecked(true);
+        child<QCheckBox>(window, "chkActive").setChecked(true);
+    });
+    ASSERT_EQ(writes().size(), 4);
+    EXPECT_EQ(single("SELECT PWONum, PWOClassification, PWODiscountValidity FROM PATIENT_DATA..tbMaster "
+                     "WHERE HospNum = '" + stay.HospNum + "'"),
+              "2026-88888|D|" + intake.toString(dateForm));
+    EXPECT_EQ(single("SELECT PWONum, Code, CaseCategory, Active, docs FROM PWO..tbPWOAssessment WHERE IDNUM = '" +
+                     stay.IDNUM + "'"),
+              QStringLiteral("2026-88888|D|01|Y|0|0|0|1|0|0|0|0|0|0|0|0|0|0|0|0|0|0|"));
+}
+
 TEST_F(AssessmentSave, SpecialKeepsTheDiscountLinesAndAnOutPatientsGoFromTheOutPatientBill)
 {
     save([](QWidget &window) { child<QCheckBox>(window, "chkSpecial").setChecked(true); });
