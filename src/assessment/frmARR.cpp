@@ -126,7 +126,13 @@ frmARR::frmARR(QWidget *parent) : QDialog(parent)
     ui.cboactive->installEventFilter(this);
 
     connect(ui.txtNC, &QLineEdit::textChanged, this, guardedSlot(this, &frmARR::txtNC_Change));
-    connect(ui.cboactive, &QComboBox::activated, this, [this] { guarded([this] { cboactive_LostFocus(); }); });
+    // A status picked from the list counts at once, so that a save by its
+    // shortcut stores it; typing counts when the box is left (the box also
+    // reports a match while losing the focus, which the leaving handles).
+    connect(ui.cboactive, &QComboBox::activated, this, [this] {
+        if (ui.cboactive->hasFocus())
+            guarded([this] { cboactive_LostFocus(); });
+    });
     connect(ui.cmdSearch, &QPushButton::clicked, this, guardedSlot(this, &frmARR::cmdSearch_Click));
     connect(ui.cmdViewCDF, &QPushButton::clicked, this, guardedSlot(this, &frmARR::cmdViewCDF_Click));
     connect(ui.tmrCDF, &QTimer::timeout, this, &frmARR::tmrCDF_Timer);

@@ -3,6 +3,7 @@
 #include "core/ProgramState.h"
 #include "data/StatementTrace.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -219,6 +220,27 @@ TEST_F(AssessmentOpening, LeavingTheExpiryChecksItsDateAndItsYear)
         EXPECT_EQ(program.prompter().texts(),
                   QStringList{"The date you have entered is 2 years ahead of the current date or previous date.\n"
                               "Is that valid?"});
+    });
+}
+
+TEST_F(AssessmentOpening, LeavingTheStatusLooksItsCodeUp)
+{
+    const Stay stay = stayOf(QStringLiteral("SELECT TOP 1 IDNUM, HospNum FROM PWO..tbPWOAssessment ORDER BY IDNUM"));
+    open(stay, [&](QWidget &window) {
+        window.activateWindow();
+        QApplication::setActiveWindow(&window);
+        auto &status = child<QComboBox>(window, "cboactive");
+        status.setFocus(Qt::TabFocusReason);
+        status.setEditText(QStringLiteral("Closed Case"));
+        StatementTrace::instance().clear();
+        child<QLineEdit>(window, "txtNC").setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(sent(), QStringList{"Select * from tbPWOActive where casestatus='Closed Case'"});
+
+        status.setFocus(Qt::TabFocusReason);
+        status.setCurrentIndex(0);
+        StatementTrace::instance().clear();
+        emit status.activated(0);
+        EXPECT_EQ(sent(), QStringList{"Select * from tbPWOActive where casestatus='" + status.itemText(0) + "'"});
     });
 }
 
