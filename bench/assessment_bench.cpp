@@ -63,7 +63,7 @@ void withWindow(const QString &hospNum, const QString &idNum, const std::functio
 
 void report(const char *what, double seconds)
 {
-    std::printf("%-36s %.3f s %s\n", what, seconds, seconds <= 0.2 ? "" : "(over the goal of 0.2 s)");
+    std::printf("%-36s %.4f s %s\n", what, seconds, seconds <= 0.2 ? "" : "(over the goal of 0.2 s)");
 }
 
 } // namespace
