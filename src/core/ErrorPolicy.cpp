@@ -19,18 +19,24 @@ bool lostConnectionShowing = false;
 
 } // namespace
 
+QString failureDescription(const std::exception &failure)
+{
+    if (const auto *database = dynamic_cast<const DatabaseError *>(&failure))
+        return database->description();
+    return QString::fromUtf8(failure.what());
+}
+
 void reportUnhandledFailure(const std::exception &failure)
 {
     Prompt prompt;
     prompt.buttons = QMessageBox::Ok;
     prompt.icon = QMessageBox::Critical;
     prompt.title = programTitle();
-    QString description = QString::fromUtf8(failure.what());
+    const QString description = failureDescription(failure);
     QString heading;
     bool lostConnection = false;
     if (const auto *database = dynamic_cast<const DatabaseError *>(&failure)) {
         heading = QStringLiteral("Error %1\n\n").arg(database->number());
-        description = database->description();
         lostConnection = database->number() == GatewayError::ConnectionLost;
     }
     if (lostConnection && lostConnectionShowing)

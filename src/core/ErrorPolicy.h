@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <exception>
 #include <utility>
 
@@ -10,6 +12,10 @@ namespace pwo {
 // is abandoned; the program and its windows keep running, so nothing typed
 // elsewhere is lost.
 void reportUnhandledFailure(const std::exception &failure);
+
+// The description of a failure as the user is told it: a database error's
+// own description, otherwise the failure's text.
+QString failureDescription(const std::exception &failure);
 
 // Runs one user action under the policy.
 template <typename Action>

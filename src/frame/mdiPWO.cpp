@@ -4,7 +4,9 @@
 #include "ToolIcons.h"
 #include "modMain.h"
 
+#include "assessment/frmARR.h"
 #include "core/ErrorPolicy.h"
+#include "core/IsNumeric.h"
 #include "core/ProgramState.h"
 #include "notices/frmDischargeNotice.h"
 #include "notices/frmReferralHistory.h"
@@ -28,13 +30,6 @@ namespace {
 constexpr int referralPollMs = 65000;
 constexpr int flashMs = 15000;
 constexpr int clockMs = 60;
-
-bool isNumeric(const QString &text)
-{
-    bool ok = false;
-    text.trimmed().toDouble(&ok);
-    return ok;
-}
 
 // Background that follows the frame's size.
 class FrameArea : public QMdiArea {
@@ -161,6 +156,11 @@ void mdiPWO::wireMenus()
     QAction *intake = menuItem(QStringLiteral("mnuIntakeSheet"));
     intake->setEnabled(true);
     connect(intake, &QAction::triggered, this, guardedSlot(this, &mdiPWO::mnuIntakeSheet_Click));
+    QAction *assessment = menuItem(QStringLiteral("mnuARR"));
+    assessment->setEnabled(true);
+    connect(assessment, &QAction::triggered, this, [this] {
+        guarded([this] { frmARR::Show(this, CurrentPatient().HospNum(), CurrentPatient().IDNUM()); });
+    });
     QAction *dischargeNotices = menuItem(QStringLiteral("mnuDischargeNotice"));
     dischargeNotices->setEnabled(true);
     connect(dischargeNotices, &QAction::triggered, this, guardedSlot(this, &mdiPWO::mnuDischargeNotice_Click));

@@ -1,6 +1,6 @@
 #include "frmClearPatient.h"
 
-#include "HourGlass.h"
+#include "core/HourGlass.h"
 
 #include "core/ErrorPolicy.h"
 #include "core/GeneralDate.h"

@@ -1,6 +1,6 @@
 #include "frmDischargeNotice.h"
 
-#include "HourGlass.h"
+#include "core/HourGlass.h"
 #include "NoticeList.h"
 #include "StatusIcons.h"
 #include "frmClearPatient.h"

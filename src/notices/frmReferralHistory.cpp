@@ -1,6 +1,6 @@
 #include "frmReferralHistory.h"
 
-#include "HourGlass.h"
+#include "core/HourGlass.h"
 #include "NoticeList.h"
 #include "ReferralRows.h"
 #include "frmDischargeNotice.h"

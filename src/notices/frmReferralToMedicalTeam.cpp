@@ -1,6 +1,6 @@
 #include "frmReferralToMedicalTeam.h"
 
-#include "HourGlass.h"
+#include "core/HourGlass.h"
 #include "NoticeList.h"
 #include "ReferralRows.h"
 #include "frmReferralApproval.h"

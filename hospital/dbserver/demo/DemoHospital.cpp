@@ -2,6 +2,7 @@
 
 #include "hospital/dbserver/DatabaseSet.h"
 #include "hospital/dbserver/demo/CodeTables.h"
+#include "hospital/dbserver/demo/DemoAssessmentContext.h"
 #include "hospital/dbserver/demo/DemoAssessments.h"
 #include "hospital/dbserver/demo/DemoClassifications.h"
 #include "hospital/dbserver/demo/DemoPatients.h"
@@ -87,6 +88,7 @@ DemoCounts fillDemoHospital(const QString &dir, int patients, QDate today)
     demo::writeClassifications(db.get());
     demo::writeServiceCodes(db.get());
     demo::writeAssessments(db.get(), today);
+    demo::writeAssessmentContext(db.get());
     demo::writeIntakeGrids(db.get(), demoSeed);
     counts.dischargeNotices = demo::writeDischargeNotices(db.get(), today);
     transaction.commit();
