@@ -6,6 +6,7 @@
 #include "hospital/dbserver/demo/DemoClassifications.h"
 #include "hospital/dbserver/demo/DemoPatients.h"
 #include "hospital/dbserver/demo/DemoDischargeNotices.h"
+#include "hospital/dbserver/demo/DemoIntakeSheets.h"
 #include "hospital/dbserver/demo/DemoReferrals.h"
 #include "hospital/dbserver/demo/DemoStaff.h"
 #include "hospital/dbserver/demo/DemoStatements.h"
@@ -84,6 +85,7 @@ DemoCounts fillDemoHospital(const QString &dir, int patients, QDate today)
     counts.referrals = demo::writeReferrals(db.get());
     demo::writeClassifications(db.get());
     demo::writeAssessments(db.get(), today);
+    demo::writeIntakeSheets(db.get());
     counts.dischargeNotices = demo::writeDischargeNotices(db.get(), today);
     transaction.commit();
     return counts;

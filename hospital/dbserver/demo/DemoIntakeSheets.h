@@ -1,0 +1,13 @@
+#pragma once
+
+struct sqlite3;
+
+namespace hospital::dbserver::demo {
+
+// The lists of the intake sheet, and a stored intake sheet (sheet, case
+// data, other information, monthly expenses) for every second assessed
+// patient, taken from his latest assessment and his registry record.
+// Returns the number of sheets written.
+int writeIntakeSheets(sqlite3 *db);
+
+} // namespace hospital::dbserver::demo
