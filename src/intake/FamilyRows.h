@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace pwo {
+
+// The columns of a member that are typed (member to income); the grid's
+// last column is never stored from the grid.
+constexpr int familyTypedColumns = 8;
+constexpr int familyIncomeColumn = 7;
+
+// An income or total as typed: a plain decimal number, blanks around it
+// allowed. Empty or anything else gives nothing.
+std::optional<double> amountOf(const QString &text);
+
+// Why the members cannot be stored, naming the first bad row (1 = the
+// first member); nothing when they can. Rows with every typed column empty
+// are left out of the family wherever they stand.
+std::optional<QString> familyRowsProblem(const QList<QStringList> &rows);
+
+bool isEmptyMemberRow(const QStringList &row);
+
+} // namespace pwo
