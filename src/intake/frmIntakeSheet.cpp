@@ -61,8 +61,11 @@ frmIntakeSheet::frmIntakeSheet(QWidget *parent) : QWidget(parent)
         never->setEnabled(false);
     ui.cboClassCode->setEnabled(false);
     EnableEditing(false);
-    // A failing statement while opening is reported; the window stays usable.
-    guarded([this] { Form_Load(); });
+    // A failing statement while opening is reported; the window stays open.
+    guarded([this] {
+        Form_Load();
+        loaded_ = true;
+    });
 }
 
 bool frmIntakeSheet::eventFilter(QObject *watched, QEvent *event)
@@ -261,6 +264,13 @@ bool frmIntakeSheet::checkBeforeSave()
 void frmIntakeSheet::save()
 {
     saved_ = false;
+    // Saving a half-loaded sheet would write its empty controls over the stored data.
+    if (!loaded_) {
+        showMessage(QStringLiteral("The intake sheet was not loaded completely and cannot be saved. "
+                                   "Close it and open it again."),
+                    QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Message"));
+        return;
+    }
     if (!checkBeforeSave())
         return;
     if (PopMessage(QStringLiteral("Are you sure you want to save the changes?"), QMessageBox::Yes | QMessageBox::No,

@@ -46,6 +46,7 @@ private:
     IntakePatient patient_;
     QString categoryTag_;
     QString referringPartyTag_;
+    bool loaded_ = false;
     bool saved_ = false;
     bool duplicate_ = false;
 };
