@@ -15,12 +15,15 @@ DatabaseError noCurrentRecord()
                                         "Requested operation requires a current record."));
 }
 
-// The one table a query reads, as written in it ("PWO..tbPWOSocialFunctioning");
-// empty when the query joins or reads several.
+// The one table a query reads, as written in it ("PWO..tbPWOSocialFunctioning",
+// also behind an alias: "FROM pwo..tbPWOSocialFunctioning a"); empty when the
+// query joins or reads several.
 QString singleSourceTable(const QString &query)
 {
     static const QRegularExpression from(
-        QStringLiteral("\\bfrom\\s+([A-Za-z_][\\w]*(?:\\.\\.|\\.dbo\\.|\\.)?[\\w]*)\\s*(?:\\bwhere\\b|\\border\\b|;|$)"),
+        QStringLiteral("\\bfrom\\s+([A-Za-z_][\\w]*(?:\\.\\.|\\.dbo\\.|\\.)?[\\w]*)"
+                       "(?:\\s+(?:as\\s+)?(?!(?:where|order)\\b)[A-Za-z_]\\w*)?"
+                       "\\s*(?:\\bwhere\\b|\\border\\b|;|$)"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression selectStart(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression extraTables(QStringLiteral("\\bjoin\\b|\\bunion\\b"),

@@ -5,7 +5,6 @@
 #include "core/ErrorPolicy.h"
 #include "core/Prompter.h"
 #include "core/Twips.h"
-#include "core/modGlobals.h"
 #include "data/Recordset.h"
 #include "data/SqlText.h"
 
@@ -14,9 +13,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
-#include <stdexcept>
 
 namespace pwo {
 
@@ -55,11 +54,9 @@ FamilyCompositionTab::FamilyCompositionTab(QWidget *parent) : QWidget(parent)
     ui.txtFlxg->installEventFilter(this);
     ui.cmbFlx->installEventFilter(this);
 
-    connect(ui.FCFlexGrid, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        guarded([&] { openEditor(row, column); });
-    });
+    connect(ui.FCFlexGrid, &QTableWidget::cellClicked, this, [this](int row, int column) { openEditor(row, column); });
     connect(ui.txtFlxg, &QLineEdit::textEdited, this, [this](const QString &text) { writeCurrentCell(text); });
-    connect(ui.cmbFlx, &QComboBox::activated, this, [this] { writeCurrentCell(ui.cmbFlx->currentText()); });
+    connect(ui.cmbFlx, &QComboBox::currentTextChanged, this, [this](const QString &text) { writeCurrentCell(text); });
     SetupFamilyGrid();
 }
 
@@ -90,7 +87,7 @@ void FamilyCompositionTab::showStoredFamily(Recordset &rows)
 {
     QTableWidget &grid = *ui.FCFlexGrid;
     hideEditors();
-    ui.txtTotFamIncome->setText(rows.value(QStringLiteral("TotalIncome")).toText());
+    ui.txtTotFamIncome->setText(rows.value(QStringLiteral("TotalIncome")).text());
 
     const QStringList columns = rows.columnNames();
     grid.setColumnCount(int(columns.size()));
@@ -144,33 +141,7 @@ bool FamilyCompositionTab::checkRowsBeforeSave()
 
 void FamilyCompositionTab::Save_FamilyComposition(const QString &hospitalNoText, const QString &copiedHospNum)
 {
-    const QList<QStringList> rows = memberRows();
-    // The window checks first; clearing a family that cannot be stored again would lose it.
-    if (const std::optional<QString> problem = familyRowsProblem(rows))
-        throw std::runtime_error(problem->toStdString());
-    const QString total = sql::numberText(amountOf(ui.txtTotFamIncome->text()).value_or(0.0));
-
-    Connection &connection = *globals().Connection;
-    connection.BeginTrans();
-    try {
-        connection.Execute(QStringLiteral("PWO..sp_PWO_ClearFamilyComposition ") + sql::quoted(hospitalNoText.trimmed()),
-                           nullptr, -1);
-        for (const QStringList &row : rows) {
-            if (isEmptyMemberRow(row))
-                continue;
-            QStringList arguments{copiedHospNum};
-            arguments += row.mid(0, familyIncomeColumn);
-            arguments << sql::numberText(*amountOf(row[familyIncomeColumn])) << total;
-            connection.Execute(QStringLiteral("PWO..sp_PWO_SaveFamilyComposition ") + sql::quotedList(arguments),
-                               nullptr, -1);
-        }
-        connection.CommitTrans();
-    } catch (...) {
-        // A family cleared and half stored again is worse than the one before.
-        if (connection.inTransaction())
-            connection.RollbackTrans();
-        throw;
-    }
+    storeFamily(memberRows(), ui.txtTotFamIncome->text(), hospitalNoText.trimmed(), copiedHospNum);
 }
 
 void FamilyCompositionTab::setEditable(bool editable)
@@ -215,6 +186,7 @@ void FamilyCompositionTab::openEditor(int row, int column)
     const QRect cell = grid.visualRect(grid.model()->index(row, column));
     const QString text = cellText(row + 1, column);
     if (column == civilStatusColumn) {
+        const QSignalBlocker keepCell(ui.cmbFlx);
         ui.cmbFlx->setCurrentIndex(ui.cmbFlx->findText(text, Qt::MatchFixedString));
         ui.cmbFlx->setGeometry(cell.left(), cell.top(), cell.width(), ui.cmbFlx->sizeHint().height());
         ui.cmbFlx->show();
@@ -231,8 +203,17 @@ void FamilyCompositionTab::openEditor(int row, int column)
 
 void FamilyCompositionTab::hideEditors()
 {
-    ui.txtFlxg->hide();
-    ui.cmbFlx->hide();
+    putAway(ui.txtFlxg);
+    putAway(ui.cmbFlx);
+}
+
+void FamilyCompositionTab::putAway(QWidget *editor)
+{
+    // Hiding the focused editor would pass the focus on like Tab, and the
+    // grid would take that as a move to the next cell.
+    if (editor->hasFocus())
+        ui.FCFlexGrid->setFocus(Qt::OtherFocusReason);
+    editor->hide();
 }
 
 bool FamilyCompositionTab::eventFilter(QObject *watched, QEvent *event)
@@ -317,12 +298,13 @@ bool FamilyCompositionTab::cmbFlx_KeyPress(int key)
 {
     if (!isEnter(key))
         return false;
+    const int row = ui.FCFlexGrid->currentRow();
     const int column = ui.FCFlexGrid->currentColumn();
-    ui.cmbFlx->hide();
     if (column == civilStatusColumn) {
         writeCurrentCell(ui.cmbFlx->currentText());
-        openEditor(ui.FCFlexGrid->currentRow(), column + 1);
+        openEditor(row, column + 1);
     }
+    putAway(ui.cmbFlx);
     return true;
 }
 

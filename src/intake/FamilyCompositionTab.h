@@ -49,6 +49,7 @@ private:
     // Lays the cell's editor over it and gives it the focus; the cell keeps its text.
     void openEditor(int row, int column);
     void hideEditors();
+    void putAway(QWidget *editor);
     bool txtFlxg_KeyDown(int key);
     void finishIncome(int row);
     bool cmbFlx_KeyPress(int key);

@@ -1,8 +1,13 @@
 #include "FamilyRows.h"
 
+#include "core/modGlobals.h"
+#include "data/Connection.h"
+#include "data/SqlText.h"
+
 #include <QLocale>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace pwo {
 
@@ -40,6 +45,36 @@ std::optional<QString> familyRowsProblem(const QList<QStringList> &rows)
             return QStringLiteral("The income of family member row %1 is not a number.").arg(memberRow);
     }
     return std::nullopt;
+}
+
+void storeFamily(const QList<QStringList> &rows, const QString &totalText, const QString &clearKey,
+                 const QString &hospNum)
+{
+    // The window checks first; clearing a family that cannot be stored again would lose it.
+    if (const std::optional<QString> problem = familyRowsProblem(rows))
+        throw std::runtime_error(problem->toStdString());
+    const QString total = sql::numberText(amountOf(totalText).value_or(0.0));
+
+    Connection &connection = *globals().Connection;
+    connection.BeginTrans();
+    try {
+        connection.Execute(QStringLiteral("PWO..sp_PWO_ClearFamilyComposition ") + sql::quoted(clearKey), nullptr, -1);
+        for (const QStringList &row : rows) {
+            if (isEmptyMemberRow(row))
+                continue;
+            QStringList arguments{hospNum};
+            arguments += row.mid(0, familyIncomeColumn);
+            arguments << sql::numberText(*amountOf(row[familyIncomeColumn])) << total;
+            connection.Execute(QStringLiteral("PWO..sp_PWO_SaveFamilyComposition ") + sql::quotedList(arguments),
+                               nullptr, -1);
+        }
+        connection.CommitTrans();
+    } catch (...) {
+        // A family cleared and half stored again is worse than the one before.
+        if (connection.inTransaction())
+            connection.RollbackTrans();
+        throw;
+    }
 }
 
 } // namespace pwo

@@ -8,6 +8,8 @@
 
 namespace pwo {
 
+// The rules of the family grid's member rows, and their storing.
+
 // The columns of a member that are typed (member to income); the grid's
 // last column is never stored from the grid.
 constexpr int familyTypedColumns = 8;
@@ -23,5 +25,11 @@ std::optional<double> amountOf(const QString &text);
 std::optional<QString> familyRowsProblem(const QList<QStringList> &rows);
 
 bool isEmptyMemberRow(const QStringList &row);
+
+// Replaces the family stored under clearKey with the rows (empty rows left
+// out) under hospNum, each with the total, in one transaction. Rows with a
+// problem are refused before anything is cleared.
+void storeFamily(const QList<QStringList> &rows, const QString &totalText, const QString &clearKey,
+                 const QString &hospNum);
 
 } // namespace pwo

@@ -57,6 +57,8 @@ QComboBox *newRatingList(QWidget *parent, const QString &name, int code)
     list->setObjectName(name + QLatin1Char('_') + QString::number(code));
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
+    // Without one, the first item added would become the rating of every unrated row.
+    list->setPlaceholderText(QStringLiteral("not rated"));
     list->setMinimumContentsLength(12);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return list;

@@ -121,6 +121,29 @@ TEST(Recordset, AddNewAndUpdateRoundTrip)
     EXPECT_EQ(rs.Fields(QStringLiteral("Name")).Value().text(), QStringLiteral("O'Brien"));
 }
 
+TEST(Recordset, AliasedTableTakesNewRowsAndChanges)
+{
+    ScratchDatabase db;
+    const QString query = QStringLiteral(" SELECT a.* FROM PWO..tbTest a  where a.Code = 'A1'");
+    Recordset rs;
+    rs.Open(query, db.connection(), 2, adLockOptimistic, -1);
+    rs.AddNew();
+    rs.Fields(QStringLiteral("Code")).setValue(Value(QStringLiteral("A1")));
+    rs.Update();
+    rs.Close();
+    rs.Open(query, db.connection(), 2, adLockOptimistic, -1);
+    ASSERT_EQ(rs.RecordCount(), 1);
+    rs.Fields(QStringLiteral("Name")).setValue(Value(QStringLiteral("changed")));
+    rs.Update();
+    EXPECT_EQ(countRows(db.connection(), QStringLiteral("WHERE Name = 'changed'")), 1);
+
+    Recordset joined;
+    joined.Open(QStringLiteral("SELECT a.* FROM PWO..tbTest a join PWO..tbTest b on a.Code = b.Code"), db.connection(), 2,
+                adLockOptimistic, -1);
+    joined.Fields(QStringLiteral("Name")).setValue(Value(QStringLiteral("x")));
+    EXPECT_THROW(joined.Update(), DatabaseError);
+}
+
 TEST(Recordset, OptimisticUpdateRefusesARowChangedMeanwhile)
 {
     ScratchDatabase db;

@@ -6,6 +6,7 @@
 #include "hospital/dbserver/demo/DemoClassifications.h"
 #include "hospital/dbserver/demo/DemoPatients.h"
 #include "hospital/dbserver/demo/DemoDischargeNotices.h"
+#include "hospital/dbserver/demo/DemoIntakeGrids.h"
 #include "hospital/dbserver/demo/DemoIntakeSheets.h"
 #include "hospital/dbserver/demo/DemoReferrals.h"
 #include "hospital/dbserver/demo/DemoStaff.h"
@@ -86,6 +87,7 @@ DemoCounts fillDemoHospital(const QString &dir, int patients, QDate today)
     demo::writeClassifications(db.get());
     demo::writeAssessments(db.get(), today);
     demo::writeIntakeSheets(db.get());
+    demo::writeIntakeGrids(db.get(), demoSeed);
     counts.dischargeNotices = demo::writeDischargeNotices(db.get(), today);
     transaction.commit();
     return counts;

@@ -10,7 +10,7 @@ namespace hospital::dbserver::demo {
 
 // One independent stream of draws per kind of row, so that adding draws to
 // one kind leaves every other kind unchanged.
-enum class DemoStream : std::uint64_t { CodeTables = 1, Staff, Persons, PwoCases, Stays };
+enum class DemoStream : std::uint64_t { CodeTables = 1, Staff, Persons, PwoCases, Stays, IntakeGrids };
 
 // splitmix64 with our own range reduction: the same numbers on every
 // compiler and standard library, which std::*_distribution does not promise.
