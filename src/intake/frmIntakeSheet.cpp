@@ -243,6 +243,14 @@ void frmIntakeSheet::CheckCaseNumber()
 
 bool frmIntakeSheet::checkBeforeSave()
 {
+    // Without the registry's record the boxes are empty, and the save would
+    // write them over the patient's stored sheet.
+    if (ui.txtHospitalNo->text().trimmed().isEmpty()) {
+        showMessage(QStringLiteral("The patient's record was not found in the registry, so this intake sheet "
+                                   "cannot be saved."),
+                    QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Message"));
+        return false;
+    }
     if (ui.txtCaseNo->text().isEmpty()) {
         showMessage(QStringLiteral("Can't save incomplete data Case Number is Missing."), QMessageBox::Ok,
                     QMessageBox::Information, QStringLiteral("Message"));
