@@ -86,8 +86,8 @@ DemoCounts fillDemoHospital(const QString &dir, int patients, QDate today)
     counts.referrals = demo::writeReferrals(db.get());
     demo::writeClassifications(db.get());
     demo::writeAssessments(db.get(), today);
-    demo::writeIntakeSheets(db.get());
     demo::writeIntakeGrids(db.get(), demoSeed);
+    demo::writeIntakeSheets(db.get());
     counts.dischargeNotices = demo::writeDischargeNotices(db.get(), today);
     transaction.commit();
     return counts;

@@ -31,7 +31,8 @@ WITH latest AS (
       FROM PWO.tbPWOAssessment a
 ),
 chosen AS (SELECT *, row_number() OVER (ORDER BY HospNum) AS n FROM latest WHERE k = 1)
-SELECT c.*, n * 7 + length(c.HospNum) AS v FROM chosen c WHERE n % 2 = 0;
+SELECT c.*, n * 7 + length(c.HospNum) AS v FROM chosen c
+ WHERE n % 4 = 0 OR c.HospNum IN (SELECT HospNum FROM PWO.tbPWOFamilyComposition);
 
 INSERT INTO PWO.tbPWOPatientData (HospNum, IDNUM, PWONumber, classCode, categoryDescription, CategoryNum,
                                   InterviewDate, ExpiryDate, PWOW, EncodedBy, refpartyid, DateEncoded)
