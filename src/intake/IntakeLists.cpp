@@ -22,17 +22,17 @@ const QString durationItems = QStringLiteral(
 const QString copingItems = QStringLiteral(
     "SELECT  (cast(id as varchar(2)) + '. ' + isnull(type,'') ) [Type] FROM build_File..tbcoPWOCopingIndex order by cast(id as varchar(2)) asc");
 
-// Appends the column of every row, keeping the list's shown text.
-void append(QComboBox &list, const QString &statement, const QString &column)
+// Appends the column of every row, keeping the list's shown text; the
+// item's data is the row's `dataColumn`, when one is named.
+void append(QComboBox &list, const QString &statement, const QString &column, const QString &dataColumn = {})
 {
     Recordset rows;
     rows.OpenReadOnly(statement, *globals().CurrentUser->sqlconnection());
     if (rows.RecordCount() > 0) {
         const QString shown = list.currentText();
-        QStringList items;
         for (; !rows.Eof(); rows.MoveNext())
-            items << rows.value(column).text();
-        list.addItems(items);
+            list.addItem(rows.value(column).text(),
+                         dataColumn.isEmpty() ? QVariant() : QVariant(rows.value(dataColumn).text()));
         list.setCurrentText(shown);
     }
     rows.Close();
@@ -51,7 +51,7 @@ void FillLists(frmIntakeSheetForm &form)
            QStringLiteral("Code"));
     append(*form.cboReferringParty,
            QStringLiteral("SELECT isnull(Code,'') [Code], isnull(ReferringParty,'') [ReferringParty] FROM PWO..tbPWOReferringParty ORDER BY Code"),
-           QStringLiteral("ReferringParty"));
+           QStringLiteral("ReferringParty"), QStringLiteral("Code"));
     append(*form.cboReligion,
            QStringLiteral("SELECT  isnull(Religion,'') [Religion] FROM build_File..tbCoReligion ORDER BY religionid"),
            QStringLiteral("Religion"));

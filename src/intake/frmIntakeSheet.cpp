@@ -55,6 +55,14 @@ frmIntakeSheet::frmIntakeSheet(QWidget *parent) : QWidget(parent)
     connect(ui.cmdAll, &QPushButton::clicked, this, guardedSlot(this, &frmIntakeSheet::cmdAll_Click));
     for (QLineEdit *box : ui.txtMExpenses)
         box->installEventFilter(this);
+    // A category or referring party picked from its list sends its own id,
+    // not the one of the name it replaced.
+    connect(ui.cboReferringParty, &QComboBox::activated, this, [this](int index) {
+        const QVariant code = ui.cboReferringParty->itemData(index);
+        if (code.isValid())
+            referringPartyTag_ = code.toString();
+    });
+    connect(ui.cmbCategory, &QComboBox::activated, this, guardedSlot(this, &frmIntakeSheet::cmbCategory_Click));
 
     for (QLineEdit *never : {ui.txtHospitalNo, ui.txtWard, ui.txtAdmissionDate, ui.txtClassification, ui.txtPWOW,
                              ui.txtCaseNo})
@@ -174,6 +182,17 @@ void frmIntakeSheet::LoadOutPatientDemographics()
         ui.txtWard->setText(QStringLiteral("OPD"));
     }
     visit.Close();
+}
+
+void frmIntakeSheet::cmbCategory_Click()
+{
+    Recordset category;
+    category.OpenReadOnly(QStringLiteral("select Code from tbPwoCaseCategory where category = ") +
+                              sql::quoted(ui.cmbCategory->currentText()),
+                          *globals().Connection);
+    if (!category.Eof())
+        categoryTag_ = category.value(QStringLiteral("Code")).text();
+    category.Close();
 }
 
 void frmIntakeSheet::setPatientKind()

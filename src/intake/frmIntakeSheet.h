@@ -41,6 +41,7 @@ private:
     void cmdEdit_Click();
     void cmdCancel_Click();
     void cmdAll_Click();
+    void cmbCategory_Click();
 
     frmIntakeSheetForm ui;
     IntakePatient patient_;

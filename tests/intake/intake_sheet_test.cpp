@@ -470,3 +470,42 @@ TEST_F(IntakeSheet, WithoutACurrentPatientTheMenuShowsThePatientList)
     EXPECT_EQ(program.window(sheetWindow), nullptr);
     EXPECT_NE(program.window(QStringLiteral("frmListPatient")), nullptr);
 }
+
+TEST_F(IntakeSheet, ACategoryOrReferringPartyPickedFromItsListIsSavedWithItsOwnId)
+{
+    QWidget &window = open(stored, QStringLiteral("0"));
+    click(window, QStringLiteral("cmdEdit"));
+    auto &category = child<QComboBox>(window, QStringLiteral("cmbCategory"));
+    auto &party = child<QComboBox>(window, QStringLiteral("cboReferringParty"));
+    const int categoryIndex = category.findText(QStringLiteral("Abandoned/Neglected"));
+    const int partyIndex = party.findText(QStringLiteral("Relatives and Friends"));
+    ASSERT_GE(categoryIndex, 0);
+    ASSERT_GE(partyIndex, 0);
+    category.setCurrentIndex(categoryIndex);
+    emit category.activated(categoryIndex);
+    party.setCurrentIndex(partyIndex);
+    emit party.activated(partyIndex);
+    const QString categoryCode = storedValue(
+        QStringLiteral("SELECT Code FROM PWO..tbPWOCaseCategory WHERE category = 'Abandoned/Neglected'"), QStringLiteral("Code"));
+    program.prompter().answer(QMessageBox::Yes);
+    click(window, QStringLiteral("cmdSave"));
+    const QString caseData = QStringLiteral("SELECT categoryDescription, CategoryNum, refpartyid FROM PWO..tbPWOPatientData "
+                                            "WHERE HospNum = ") + q(stored.HospNum);
+    EXPECT_EQ(storedValue(caseData, QStringLiteral("categoryDescription")), QStringLiteral("Abandoned/Neglected"));
+    EXPECT_EQ(storedValue(caseData, QStringLiteral("CategoryNum")), categoryCode);
+    EXPECT_EQ(storedValue(caseData, QStringLiteral("refpartyid")), QStringLiteral("7"));
+}
+
+TEST_F(IntakeSheet, AFailingSaveStopsWhereItFailedAndOpensNoReport)
+{
+    QWidget &window = open(stored, QStringLiteral("0"));
+    program.failNextStatementMatching(QStringLiteral("sp_PWO_SavePatientData"), 547,
+                                      QStringLiteral("The INSERT statement conflicted with a constraint."));
+    save(window, QMessageBox::Yes, QStringLiteral("cmdSavePrint"));
+    EXPECT_TRUE(program.prompter().texts().last().contains(QLatin1String("conflicted with a constraint")));
+    const QString all = sent().join(QLatin1Char('\n'));
+    EXPECT_TRUE(all.contains(QLatin1String("sp_PWO_SaveOtherPatientInfo")));
+    EXPECT_FALSE(all.contains(QLatin1String("sp_PWO_SaveMonthlyExpenses")));
+    EXPECT_EQ(program.window(QStringLiteral("frmReportViewer")), nullptr);
+    EXPECT_TRUE(window.isVisible()) << "what was typed stays on the screen";
+}
