@@ -8,6 +8,7 @@
 #include "core/ErrorPolicy.h"
 #include "core/IsNumeric.h"
 #include "core/ProgramState.h"
+#include "intake/frmIntakeSheet.h"
 #include "notices/frmDischargeNotice.h"
 #include "notices/frmReferralHistory.h"
 #include "notices/frmReferralToMedicalTeam.h"
@@ -282,9 +283,17 @@ void mdiPWO::showPatientList()
 
 void mdiPWO::mnuIntakeSheet_Click()
 {
-    // The intake sheet window is not part of this program yet: the list is
-    // where a patient is chosen either way.
-    showPatientList();
+    // Without a current patient the list is where one is chosen.
+    if (CurrentPatient().HospNum().isEmpty()) {
+        showPatientList();
+        return;
+    }
+    auto *sheet = new frmIntakeSheet;
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow *child = mdiArea_->addSubWindow(sheet);
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    child->setWindowIcon(windowIcon());
+    child->show();
 }
 
 void mdiPWO::mnuDischargeNotice_Click()

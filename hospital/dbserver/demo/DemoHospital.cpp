@@ -8,6 +8,7 @@
 #include "hospital/dbserver/demo/DemoPatients.h"
 #include "hospital/dbserver/demo/DemoDischargeNotices.h"
 #include "hospital/dbserver/demo/DemoIntakeGrids.h"
+#include "hospital/dbserver/demo/DemoIntakeSheets.h"
 #include "hospital/dbserver/demo/DemoReferrals.h"
 #include "hospital/dbserver/demo/DemoServiceCodes.h"
 #include "hospital/dbserver/demo/DemoStaff.h"
@@ -90,6 +91,7 @@ DemoCounts fillDemoHospital(const QString &dir, int patients, QDate today)
     demo::writeAssessments(db.get(), today);
     demo::writeAssessmentContext(db.get());
     demo::writeIntakeGrids(db.get(), demoSeed);
+    demo::writeIntakeSheets(db.get());
     counts.dischargeNotices = demo::writeDischargeNotices(db.get(), today);
     transaction.commit();
     return counts;

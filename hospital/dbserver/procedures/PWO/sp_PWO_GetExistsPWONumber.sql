@@ -1,7 +1,13 @@
--- parameters: @PWONum varchar(15), @HospNum varchar(8)
--- The patients who hold a case number, another patient's first, so that a
--- caller reading only the first row sees a clash; none for an empty number.
-SELECT HospNum, LastName || ', ' || FirstName || ifnull(' ' || MiddleName, '') AS PatientName
-  FROM PATIENT_DATA.tbMaster
- WHERE PWONum = @PWONum AND @PWONum <> ''
- ORDER BY CASE WHEN HospNum = @HospNum THEN 1 ELSE 0 END, HospNum;
+-- parameters: @PWONumber varchar(15), @HospNum varchar(8)
+-- Who holds a case number: the patient master, an intake sheet or an
+-- assessment. Another patient's hold is listed first, since the desks read
+-- only the first row; none for an empty number.
+SELECT DISTINCT h.HospNum,
+       m.LastName || ', ' || m.FirstName || ifnull(' ' || nullif(m.MiddleName, ''), '') AS PatientName,
+       CASE WHEN h.HospNum = @HospNum THEN 1 ELSE 0 END AS Own
+  FROM (SELECT HospNum FROM PATIENT_DATA.tbMaster WHERE PWONum = @PWONumber
+        UNION SELECT HospNum FROM PWO.tbPWOPatientData WHERE PWONumber = @PWONumber
+        UNION SELECT HospNum FROM PWO.tbPWOAssessment WHERE PWONum = @PWONumber) h
+  LEFT JOIN PATIENT_DATA.tbMaster m ON m.HospNum = h.HospNum
+ WHERE trim(@PWONumber) <> ''
+ ORDER BY Own, h.HospNum;
