@@ -9,6 +9,7 @@
 #include "core/modGlobals.h"
 #include "data/Connection.h"
 
+#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -408,4 +409,73 @@ SELECT count(*) [Stays] FROM PATIENT_DATA..tbPatient2 WHERE HospNum = @HospNum
                                               "F0000002 has 1 stay(s)|End of FORMB")))
         << texts.toStdString();
     EXPECT_EQ(statementsWith(QStringLiteral("SELECT count(*) [Stays]")).size(), 2);
+}
+
+// The page of the assessment and referral form for one stay, as the window prints it.
+class AssessmentFormOnTheDemo : public FormOnTheDemo {
+protected:
+    void SetUp() override
+    {
+        FormOnTheDemo::SetUp();
+        program_.database().sqlite(QStringLiteral(
+            "INSERT INTO PWO.tbPWOAssessment (IDNUM, HospNum, PWONum, Code, PWODiscountValidity, PWODiscountExpiry, "
+            "CaseCategory, ReferringPartyID, PWOW, casestatus, Active, REMARKS, NC, IsPCSO, IsCDF, IsSpecial, pcsotype, "
+            "serviceid, activityid, docs, DateAssessed) VALUES ('FA1', 'F0000001', '2026-55555', 'C2', "
+            "'2026-01-06 00:00:00', '2026-07-05 00:00:00', '02', '4', '10002', 'O', 'Y', '%1', 1500.5, '1', '', "
+            "'True', 'G', '1.2|1.1|', '1.1.1|', '0|1|0|0|0|0|0|0|0|0|0|0|0|0|0|0|0|1|', '2026-01-06 09:00:00');")
+                                       .arg(remarks));
+    }
+
+    LaidOutReport renderForm()
+    {
+        const std::shared_ptr<Report> form =
+            Report::open(QDir(QStringLiteral(PWO_REPORTS_SOURCE)).filePath(QStringLiteral("ARR_New.rpt")));
+        form->setParameterValues({}, {Value("F0000001"), Value("FA1"), Value("JUANA CRUZ"), Value("RSW-0042"),
+                                      Value("DR. SANTOS")});
+        return form->render(*globals().Connection, QStringLiteral("ANA"));
+    }
+
+    const QString remarks = QStringLiteral(
+        "The watcher asked for help with the medicines and the bill; a home visit was agreed to confirm the "
+        "household income, and a guarantee letter was prepared for the balance.");
+};
+
+// Whether the check box just left of the text holds its X.
+bool tickedBeside(const LaidOutReport &report, const QString &text)
+{
+    const PageItem *label = textItem(report, text);
+    if (!label)
+        return false;
+    for (const PageItem &item : report.pages.front().items)
+        if (item.kind == PageItem::Kind::Text && item.text == u"X" && item.rect.right() <= label->rect.left() &&
+            label->rect.left() - item.rect.right() < 3 * mm && item.rect.top() < label->rect.bottom() &&
+            item.rect.bottom() > label->rect.top())
+            return true;
+    return false;
+}
+
+TEST_F(AssessmentFormOnTheDemo, PrintsTheStaysCaseServicesRemarksAndTicksOnOnePage)
+{
+    const LaidOutReport report = renderForm();
+    ASSERT_EQ(report.pages.size(), 1u);
+    const QStringList texts = report.texts();
+    for (const char *expected : {"FORMA, ANA", "2026-55555", "C2 - Financially limited (50% discount)",
+                                 "07/05/2026 11:59 PM", "Old Case (follow-up)", "1,500.50", "Licence No. RSW-0042",
+                                 "JUANA CRUZ", "Interview of the Patient"})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(expected))) << expected;
+    // The services in the order the worker picked them, from their code string.
+    const qsizetype discount = texts.indexOf(QStringLiteral("Discount on Hospital Bill"));
+    ASSERT_GE(discount, 0);
+    EXPECT_GT(texts.indexOf(QStringLiteral("Counseling")), discount);
+    EXPECT_TRUE(texts.join(u' ').contains(remarks));
+
+    // The second and the last documentation flag, named from the documentation table.
+    EXPECT_TRUE(tickedBeside(report, QStringLiteral("Patients Profile")));
+    EXPECT_TRUE(tickedBeside(report, QStringLiteral("Others")));
+    EXPECT_FALSE(tickedBeside(report, QStringLiteral("Intake Sheet")));
+    EXPECT_FALSE(tickedBeside(report, QStringLiteral("Registration Logbook")));
+    // The tags as the window reads the stored flags: "1" and "True" are set, empty is not.
+    EXPECT_TRUE(tickedBeside(report, QStringLiteral("c/o PCSO (Guarantee Letter)")));
+    EXPECT_FALSE(tickedBeside(report, QStringLiteral("c/o Sponsor / CDF")));
+    EXPECT_TRUE(tickedBeside(report, QStringLiteral("Special")));
 }
