@@ -104,8 +104,10 @@ QLabel *charactersLeftLabel(QPlainTextEdit &box, int width, QWidget *parent)
     label->setAlignment(Qt::AlignRight);
     const auto count = [&box, label, width] {
         const qsizetype left = width - box.toPlainText().size();
-        label->setText(left >= 0 ? QStringLiteral("%1 characters left").arg(countText(left))
-                                 : QStringLiteral("%1 characters too many").arg(countText(-left)));
+        const qsizetype shown = left >= 0 ? left : -left;
+        const QString characters = shown == 1 ? QStringLiteral("character") : QStringLiteral("characters");
+        label->setText(left >= 0 ? QStringLiteral("%1 %2 left").arg(countText(shown), characters)
+                                 : QStringLiteral("%1 %2 too many").arg(countText(shown), characters));
     };
     QObject::connect(&box, &QPlainTextEdit::textChanged, label, count);
     count();
