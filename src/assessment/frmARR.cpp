@@ -1,6 +1,7 @@
 #include "frmARR.h"
 
 #include "ARRHelp.h"
+#include "AssessmentWidths.h"
 #include "CodeList.h"
 #include "CodeTrees.h"
 #include "ExpiryDate.h"
@@ -154,6 +155,8 @@ void frmARR::Show(QWidget *parent, const QString &HospNum, const QString &IDNUM)
     window.HospNum = HospNum;
     window.IDNUM = IDNUM;
     window.Form_Load();
+    // Only now: a limit in place while the stored texts are put in would cut them.
+    limitTextBoxes(window, assessmentTextWidths());
     window.exec();
 }
 

@@ -62,6 +62,8 @@ private:
     void cmdRePrint_Click();
     void cmdTrans_Click();
     bool expiryAccepted();
+    // False, after naming them, when texts are longer than the server keeps.
+    bool textsFit();
     bool verified(const QString &heading);
     void SaveAssessment();
     bool CheckCaseNumber();

@@ -1,5 +1,6 @@
 #include "frmARRForm.h"
 
+#include "AssessmentWidths.h"
 #include "EntryDelegate.h"
 
 #include "core/Twips.h"
@@ -171,7 +172,10 @@ QWidget *frmARRForm::buildTaggingFrame(QWidget *parent)
 
     auto *grid = new QGridLayout(frame);
     grid->addWidget(new QLabel(QStringLiteral("        REMARKS"), frame), 0, 0, Qt::AlignTop);
-    grid->addWidget(txtRemarks, 0, 1, 1, 3);
+    auto *remarks = new QVBoxLayout;
+    remarks->addWidget(txtRemarks);
+    remarks->addWidget(charactersLeftLabel(*txtRemarks, widthOf(assessmentTextWidths(), "txtRemarks"), frame));
+    grid->addLayout(remarks, 0, 1, 1, 3);
     addPair(grid, 1, 0, " Neg. Counterpart", txtNC);
     auto *worker = new QHBoxLayout;
     worker->addWidget(txtPWOW, 1);

@@ -2,6 +2,7 @@
 #include "frmARR.h"
 
 #include "AssessmentSave.h"
+#include "AssessmentWidths.h"
 #include "ExpiryDate.h"
 
 #include "core/HourGlass.h"
@@ -50,13 +51,13 @@ QDate dateOfIntake(const QString &text)
 
 void frmARR::cmdSave_Click()
 {
-    if (expiryAccepted() && verified(QStringLiteral("***VERIFICATION***")))
+    if (expiryAccepted() && textsFit() && verified(QStringLiteral("***VERIFICATION***")))
         SaveAssessment();
 }
 
 void frmARR::cmdPrint_Click()
 {
-    if (!expiryAccepted())
+    if (!expiryAccepted() || !textsFit())
         return;
     if (verified(QStringLiteral("*VERIFICATION*")))
         SaveAssessment();
@@ -100,6 +101,16 @@ bool frmARR::expiryAccepted()
         return false;
     }
     return true;
+}
+
+bool frmARR::textsFit()
+{
+    // The hospital's server would cut a longer text without a word.
+    const QString overlong = overlongTextsMessage(*this, assessmentTextWidths());
+    if (overlong.isEmpty())
+        return true;
+    showMessage(overlong, QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Message"));
+    return false;
 }
 
 bool frmARR::verified(const QString &heading)

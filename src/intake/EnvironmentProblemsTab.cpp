@@ -1,5 +1,6 @@
 #include "EnvironmentProblemsTab.h"
 
+#include "IntakeWidths.h"
 #include "RatingPage.h"
 #include "RatingRows.h"
 #include "RatingValue.h"
@@ -58,6 +59,7 @@ QPlainTextEdit *addTextBox(QWidget *page, QVBoxLayout *layout, const QString &ca
     label->setBuddy(box);
     layout->addWidget(label);
     layout->addWidget(box);
+    layout->addWidget(charactersLeftLabel(*box, widthOf(intakeTextWidths(), name.toLatin1().constData()), page));
     return box;
 }
 

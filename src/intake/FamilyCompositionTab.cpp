@@ -29,6 +29,8 @@ const char *const loadedHeaders[] = {"Family Members", "Rel. to Patient", "Age",
                                      "Educ'l Attainment", "Address", "Occupation", "Income"};
 constexpr int civilStatusColumn = 3;
 constexpr int numberColumn = 8;
+// QLineEdit's own default: no limit of ours.
+constexpr int unlimitedLength = 32767;
 
 bool isEnter(int key)
 {
@@ -194,6 +196,9 @@ void FamilyCompositionTab::openEditor(int row, int column)
         ui.cmbFlx->setFocus(Qt::OtherFocusReason);
         return;
     }
+    // A stored text longer than its column (old data) opens whole; the save refuses it until shortened.
+    const int width = familyColumnWidths[column];
+    ui.txtFlxg->setMaxLength(width > 0 && text.size() <= width ? width : unlimitedLength);
     ui.txtFlxg->setText(text);
     ui.txtFlxg->setGeometry(cell);
     ui.txtFlxg->show();

@@ -11,6 +11,27 @@
 
 namespace pwo {
 
+namespace {
+
+const char *const columnCaptions[familyTypedColumns] = {"Family Member", "Relationship", "Age", "Civil Status",
+                                                       "Educ'l Attainment", "Address", "Occupation", "Income"};
+
+std::optional<QString> overlongCell(const QStringList &row, int memberRow)
+{
+    for (int column = 0; column < familyTypedColumns; ++column) {
+        const int width = familyColumnWidths[column];
+        if (width > 0 && row.value(column).size() > width)
+            return QStringLiteral("Family member row %1, %2: %3 characters, at most %4 fit. Shorten it before saving.")
+                .arg(memberRow)
+                .arg(QString::fromLatin1(columnCaptions[column]))
+                .arg(row.value(column).size())
+                .arg(width);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<double> amountOf(const QString &text)
 {
     bool ok = false;
@@ -43,6 +64,8 @@ std::optional<QString> familyRowsProblem(const QList<QStringList> &rows)
         }
         if (!amountOf(row.value(familyIncomeColumn)))
             return QStringLiteral("The income of family member row %1 is not a number.").arg(memberRow);
+        if (std::optional<QString> overlong = overlongCell(row, memberRow))
+            return overlong;
     }
     return std::nullopt;
 }

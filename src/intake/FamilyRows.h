@@ -15,6 +15,10 @@ namespace pwo {
 constexpr int familyTypedColumns = 8;
 constexpr int familyIncomeColumn = 7;
 
+// The width of each typed column's parameter in sp_PWO_SaveFamilyComposition;
+// 0 for the income, which goes as an amount.
+constexpr int familyColumnWidths[familyTypedColumns] = {100, 30, 10, 20, 50, 200, 50, 0};
+
 // An income or total as typed: a plain decimal number, blanks around it
 // allowed. Empty or anything else gives nothing.
 std::optional<double> amountOf(const QString &text);

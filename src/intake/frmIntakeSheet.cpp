@@ -4,6 +4,7 @@
 #include "ExpenseTotal.h"
 #include "FamilyCompositionTab.h"
 #include "IntakeLists.h"
+#include "IntakeWidths.h"
 #include "LoadData.h"
 #include "SocialFunctioningTab.h"
 
@@ -74,6 +75,8 @@ frmIntakeSheet::frmIntakeSheet(QWidget *parent) : QWidget(parent)
         Form_Load();
         loaded_ = true;
     });
+    // Only now: a limit in place while the stored texts are put in would cut them.
+    limitTextBoxes(*this, intakeTextWidths());
 }
 
 bool frmIntakeSheet::eventFilter(QObject *watched, QEvent *event)
@@ -268,6 +271,12 @@ bool frmIntakeSheet::checkBeforeSave()
         showMessage(QStringLiteral("The patient's record was not found in the registry, so this intake sheet "
                                    "cannot be saved."),
                     QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Message"));
+        return false;
+    }
+    // The hospital's server would cut a longer text without a word.
+    const QString overlong = overlongTextsMessage(*this, intakeTextWidths());
+    if (!overlong.isEmpty()) {
+        showMessage(overlong, QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Message"));
         return false;
     }
     if (ui.txtCaseNo->text().isEmpty()) {

@@ -341,3 +341,57 @@ TEST_F(AssessmentSave, ARemovedServiceIsStillSavedUntilAPickerHandsTheListBack)
 }
 
 } // namespace
+
+TEST_F(AssessmentSave, TheCaseNumberStopsAtItsWidthAndOverlongRemarksAreRefusedBeforeTheVerification)
+{
+    const QStringList before = touchedRows();
+    open(stay, [&](QWidget &window) {
+        QLineEdit &caseNumber = child<QLineEdit>(window, "txtPWONum");
+        caseNumber.setReadOnly(false);
+        caseNumber.clear();
+        QTest::keyClicks(&caseNumber, QStringLiteral("2026-1234567890123"));
+        EXPECT_EQ(caseNumber.text(), QStringLiteral("2026-1234567890"));
+        caseNumber.setText(QStringLiteral("2026-77777"));
+
+        setText(window, "txtRemarks", QString(4001, QLatin1Char('r')));
+        EXPECT_EQ(text(window, "txtRemarksLeft"), QStringLiteral("1 character too many"));
+        program.prompter().clear();
+        StatementTrace::instance().clear();
+        click(window, "cmdSave");
+        EXPECT_EQ(program.prompter().texts(),
+                  QStringList{QStringLiteral("REMARKS: 4 001 characters, at most 4 000 fit. Shorten it before saving.")});
+        program.prompter().clear();
+        click(window, "cmdPrint");
+        EXPECT_EQ(program.prompter().texts().size(), 1);
+    });
+    EXPECT_TRUE(writes().isEmpty());
+    EXPECT_EQ(touchedRows(), before);
+}
+
+TEST_F(AssessmentSave, RemarksAtTheLimitAreStoredInBothRecordsAndOpenAgainWhole)
+{
+    const QString remarks = QStringLiteral("Father's tricycle was sold for the dialysis.\n").repeated(100).left(4000);
+    save([&](QWidget &window) { setText(window, "txtRemarks", remarks); });
+    ASSERT_EQ(writes().size(), 4);
+    EXPECT_EQ(single("SELECT REMARKS FROM PWO..tbPWOAssessment WHERE IDNUM = '" + stay.IDNUM + "'"), remarks);
+    EXPECT_EQ(single("SELECT REMARKS FROM PWO..tbPWOAssessmentTransaction WHERE IDNUM = '" + stay.IDNUM +
+                     "' ORDER BY rowid DESC"),
+              remarks);
+    open(stay, [&](QWidget &window) {
+        EXPECT_EQ(text(window, "txtRemarks"), remarks);
+        EXPECT_EQ(text(window, "txtRemarksLeft"), QStringLiteral("0 characters left"));
+    });
+}
+
+TEST_F(AssessmentSave, AStoredCaseNumberLongerThanItsBoxOpensWholeAndIsRefused)
+{
+    const QString oldNumber = QStringLiteral("2019-000000012345");
+    program.database().sqlite("UPDATE PWO.tbPWOAssessment SET PWONum = '" + oldNumber + "' WHERE IDNUM = '" +
+                              stay.IDNUM + "';");
+    const QStringList before = touchedRows();
+    save([&](QWidget &window) { EXPECT_EQ(text(window, "txtPWONum"), oldNumber); });
+    EXPECT_EQ(program.prompter().texts(),
+              QStringList{QStringLiteral("PWO NUM.: 17 characters, at most 15 fit. Shorten it before saving.")});
+    EXPECT_TRUE(writes().isEmpty());
+    EXPECT_EQ(touchedRows(), before);
+}

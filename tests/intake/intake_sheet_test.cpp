@@ -12,10 +12,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace pwo;
@@ -225,7 +228,7 @@ TEST_F(IntakeSheet, SaveSendsEveryValueAndTheNextOpeningShowsItAgain)
 {
     QWidget &window = open(stored, QStringLiteral("0"));
     click(window, QStringLiteral("cmdEdit"));
-    const QString longText = QStringLiteral("Household of seven; the father's income is seasonal. ").repeated(80);
+    const QString longText = QStringLiteral("Household of seven; the father's income is seasonal. ").repeated(75);
     for (const QString &name : typedFields)
         type(window, name, name.mid(3) + QStringLiteral(" O'Brien"));
     type(window, QStringLiteral("txtAssessment"), longText);
@@ -508,4 +511,121 @@ TEST_F(IntakeSheet, AFailingSaveStopsWhereItFailedAndOpensNoReport)
     EXPECT_FALSE(all.contains(QLatin1String("sp_PWO_SaveMonthlyExpenses")));
     EXPECT_EQ(program.window(QStringLiteral("frmReportViewer")), nullptr);
     EXPECT_TRUE(window.isVisible()) << "what was typed stays on the screen";
+}
+
+TEST_F(IntakeSheet, TypingAndPastingStopAtTheWidthOfWhatTheTextIsSavedInto)
+{
+    QWidget &window = open(stored, QStringLiteral("0"));
+    click(window, QStringLiteral("cmdEdit"));
+    const QList<std::pair<QString, int>> boxes = {{QStringLiteral("txtLastname"), 50},
+                                                  {QStringLiteral("txtPermanentAddress"), 200},
+                                                  {QStringLiteral("cboReligion"), 50},
+                                                  {QStringLiteral("txtMExpenses_0"), 20}};
+    for (const auto &[name, width] : boxes) {
+        QLineEdit *line = window.findChild<QLineEdit *>(name);
+        if (!line)
+            line = child<QComboBox>(window, name).lineEdit();
+        line->clear();
+        line->setFocus();
+        QTest::keyClicks(line, QString(width + 5, QLatin1Char('7')));
+        EXPECT_EQ(line->text().size(), width) << name.toStdString();
+        line->selectAll();
+        line->insert(QString(width + 5, QLatin1Char('8')));  // as a paste does
+        EXPECT_EQ(line->text(), QString(width, QLatin1Char('8'))) << name.toStdString();
+    }
+
+    // The family grid's editor takes the width of the column it stands in.
+    auto &grid = child<QTableWidget>(window, QStringLiteral("FCFlexGrid"));
+    auto &editor = child<QLineEdit>(window, QStringLiteral("txtFlxg"));
+    child<QTabWidget>(window, QStringLiteral("tabIntake")).setCurrentIndex(1);
+    emit grid.cellClicked(0, 5);
+    editor.clear();
+    QTest::keyClicks(&editor, QString(205, QLatin1Char('a')));
+    EXPECT_EQ(grid.item(0, 5)->text().size(), 200);
+    emit grid.cellClicked(0, 2);
+    editor.clear();
+    QTest::keyClicks(&editor, QStringLiteral("123456789012"));
+    EXPECT_EQ(grid.item(0, 2)->text(), QStringLiteral("1234567890"));
+}
+
+TEST_F(IntakeSheet, OverlongNarrativesAreRefusedByNameBeforeTheConfirmationAndNothingIsWritten)
+{
+    QWidget &window = open(stored, QStringLiteral("0"));
+    click(window, QStringLiteral("cmdEdit"));
+    type(window, QStringLiteral("txtAssessment"), QString(4300, QLatin1Char('a')));
+    EXPECT_EQ(child<QLabel>(window, QStringLiteral("txtAssessmentLeft")).text(),
+              QStringLiteral("300 characters too many"));
+    StatementTrace::instance().clear();
+    click(window, QStringLiteral("cmdSave"));
+    EXPECT_EQ(program.prompter().texts(),
+              QStringList{QStringLiteral("ASSESSMENT: 4 300 characters, at most 4 000 fit. Shorten it before saving.")});
+
+    program.prompter().clear();
+    type(window, QStringLiteral("txtRecommendedInterventions"), QString(4001, QLatin1Char('b')));
+    click(window, QStringLiteral("cmdSavePrint"));
+    EXPECT_EQ(program.prompter().texts(),
+              QStringList{QStringLiteral("ASSESSMENT: 4 300 characters, at most 4 000 fit.\n"
+                                         "RECOMMENDED INTERVENTIONS: 4 001 characters, at most 4 000 fit.\n"
+                                         "Shorten them before saving.")});
+    for (const QString &text : sent())
+        EXPECT_FALSE(text.contains(QLatin1String("_Save")) || text.contains(QLatin1String("_Clear"))) << text.toStdString();
+    EXPECT_EQ(program.window(QStringLiteral("frmReportViewer")), nullptr);
+}
+
+TEST_F(IntakeSheet, ANarrativeAtTheLimitIsStoredAndOpensAgainWhole)
+{
+    const QString narrative = (QStringLiteral("The mother's pension ends in March.\n").repeated(112)).left(4000);
+    ASSERT_EQ(narrative.size(), 4000);
+    QWidget &window = open(stored, QStringLiteral("0"));
+    click(window, QStringLiteral("cmdEdit"));
+    type(window, QStringLiteral("txtAssessment"), narrative);
+    EXPECT_EQ(child<QLabel>(window, QStringLiteral("txtAssessmentLeft")).text(), QStringLiteral("0 characters left"));
+    program.prompter().answer(QMessageBox::Yes);
+    click(window, QStringLiteral("cmdSave"));
+    ASSERT_TRUE(program.prompter().texts().last().startsWith(QStringLiteral("Record of "))) << program.prompter().texts().join('|').toStdString();
+    EXPECT_EQ(storedValue(QStringLiteral("SELECT Assessment FROM PWO..tbPWOOtherPatientInfo WHERE HospNum = ") +
+                              q(stored.HospNum),
+                          QStringLiteral("Assessment")),
+              narrative);
+    closeSheet(window);
+    EXPECT_EQ(textOf(open(stored, QStringLiteral("0")), QStringLiteral("txtAssessment")), narrative);
+}
+
+TEST_F(IntakeSheet, AStoredTextLongerThanItsBoxOpensWholeAndIsRefusedUntilShortened)
+{
+    const QString address = QStringLiteral("Purok 7, Barangay San Isidro, ").repeated(9);  // 270 characters
+    const QString member = QStringLiteral("Ma. Cristina ").repeated(9);                  // 117 characters
+    program.database().sqlite(QStringLiteral("UPDATE PWO.tbPWOIntakeSheet SET PermanentAddress = %1 WHERE HospNum = %2;"
+                                             "DELETE FROM PWO.tbPWOFamilyComposition WHERE HospNum = %2;"
+                                             "INSERT INTO PWO.tbPWOFamilyComposition (Number, HospNum, FamilyMember, "
+                                             "Relationship, Age, CivilStatus, Education, Address, Occupation, Income, "
+                                             "TotalIncome) VALUES (90001, %2, %3, 'Daughter', '12', 'SINGLE', "
+                                             "'Grade 6', 'Purok 7', 'Student', 0, 0);")
+                                  .arg(q(address), q(stored.HospNum), q(member)));
+    QWidget &window = open(stored, QStringLiteral("0"));
+    QLineEdit &box = child<QLineEdit>(window, QStringLiteral("txtPermanentAddress"));
+    EXPECT_EQ(box.text(), address);
+    click(window, QStringLiteral("cmdEdit"));
+    click(window, QStringLiteral("cmdSave"));
+    EXPECT_EQ(program.prompter().texts(),
+              QStringList{QStringLiteral("Permanent Address: 270 characters, at most 200 fit. Shorten it before saving.")});
+
+    // Once it fits, the box holds it to its width like any other.
+    box.setText(address.left(200));
+    box.end(false);
+    QTest::keyClicks(&box, QStringLiteral("xyz"));
+    EXPECT_EQ(box.text(), address.left(200));
+
+    auto &grid = child<QTableWidget>(window, QStringLiteral("FCFlexGrid"));
+    ASSERT_TRUE(grid.item(0, 0)) << "the demo sheet has no stored family";
+    child<QTabWidget>(window, QStringLiteral("tabIntake")).setCurrentIndex(1);
+    emit grid.cellClicked(0, 0);
+    EXPECT_EQ(child<QLineEdit>(window, QStringLiteral("txtFlxg")).text(), member);
+    program.prompter().clear();
+    click(window, QStringLiteral("cmdSave"));
+    EXPECT_EQ(program.prompter().texts(),
+              QStringList{QStringLiteral("Family member row 1, Family Member: 117 characters, at most 100 fit. "
+                                         "Shorten it before saving.")});
+    for (const QString &text : sent())
+        EXPECT_FALSE(text.contains(QLatin1String("_Save")) || text.contains(QLatin1String("_Clear"))) << text.toStdString();
 }
