@@ -6,7 +6,7 @@ namespace {
 
 constexpr TextWidth widths[] = {
     {"txtPWONum", "PWO NUM.", 15},
-    {"txtRemarks", "REMARKS", 4000},
+    {"txtRemarks", "REMARKS", 500},
 };
 
 } // namespace

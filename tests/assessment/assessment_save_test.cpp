@@ -353,13 +353,13 @@ TEST_F(AssessmentSave, TheCaseNumberStopsAtItsWidthAndOverlongRemarksAreRefusedB
         EXPECT_EQ(caseNumber.text(), QStringLiteral("2026-1234567890"));
         caseNumber.setText(QStringLiteral("2026-77777"));
 
-        setText(window, "txtRemarks", QString(4001, QLatin1Char('r')));
+        setText(window, "txtRemarks", QString(501, QLatin1Char('r')));
         EXPECT_EQ(text(window, "txtRemarksLeft"), QStringLiteral("1 character too many"));
         program.prompter().clear();
         StatementTrace::instance().clear();
         click(window, "cmdSave");
         EXPECT_EQ(program.prompter().texts(),
-                  QStringList{QStringLiteral("REMARKS: 4 001 characters, at most 4 000 fit. Shorten it before saving.")});
+                  QStringList{QStringLiteral("REMARKS: 501 characters, at most 500 fit. Shorten it before saving.")});
         program.prompter().clear();
         click(window, "cmdPrint");
         EXPECT_EQ(program.prompter().texts().size(), 1);
@@ -370,7 +370,7 @@ TEST_F(AssessmentSave, TheCaseNumberStopsAtItsWidthAndOverlongRemarksAreRefusedB
 
 TEST_F(AssessmentSave, RemarksAtTheLimitAreStoredInBothRecordsAndOpenAgainWhole)
 {
-    const QString remarks = QStringLiteral("Father's tricycle was sold for the dialysis.\n").repeated(100).left(4000);
+    const QString remarks = QStringLiteral("Father's tricycle was sold for the dialysis.\n").repeated(12).left(500);
     save([&](QWidget &window) { setText(window, "txtRemarks", remarks); });
     ASSERT_EQ(writes().size(), 4);
     EXPECT_EQ(single("SELECT REMARKS FROM PWO..tbPWOAssessment WHERE IDNUM = '" + stay.IDNUM + "'"), remarks);

@@ -10,7 +10,7 @@ CREATE TABLE PWO.tbPWOAssessmentTransaction (
     category     VARCHAR(50)   COLLATE HOSPITAL,
     PWOW         VARCHAR(10)   COLLATE HOSPITAL,
     UserID       VARCHAR(10)   COLLATE HOSPITAL,
-    REMARKS      VARCHAR(4000) COLLATE HOSPITAL,
+    REMARKS      VARCHAR(500)  COLLATE HOSPITAL,
     TransDate    DATETIME      NOT NULL
 );
 CREATE INDEX PWO.ixAssessmentTransactionHospNum ON tbPWOAssessmentTransaction (HospNum, TransDate);

@@ -17,7 +17,7 @@ CREATE TABLE PWO.tbPWOAssessment (
     EncodedBy            VARCHAR(10)   COLLATE HOSPITAL,
     casestatus           VARCHAR(2)    COLLATE HOSPITAL,
     Active               VARCHAR(1)    COLLATE HOSPITAL,
-    REMARKS              VARCHAR(4000) COLLATE HOSPITAL,
+    REMARKS              VARCHAR(500)  COLLATE HOSPITAL,
     NC                   DECIMAL(12,2),
     IsPCSO               VARCHAR(1)    COLLATE HOSPITAL,
     IsCDF                VARCHAR(1)    COLLATE HOSPITAL,
