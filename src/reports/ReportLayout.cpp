@@ -322,7 +322,13 @@ private:
 
     double linesHeight(const std::vector<TextLine> &lines) const
     {
-        const auto scope = scopeFor(mainPart_, nullptr, 1);
+        return linesHeight(lines, scopeFor(mainPart_, nullptr, 1));
+    }
+
+    // Measured with the values they print with: a subreport's group header
+    // names fields the main query does not have.
+    double linesHeight(const std::vector<TextLine> &lines, const EvaluationScope &scope) const
+    {
         double height = 0, current = 0;
         for (const TextLine &line : lines) {
             if (!holds(line, scope))
@@ -821,7 +827,7 @@ private:
     {
         const ReportPart &part = *in.part;
         const TextStyle rowStyle{part.fontSize, false, false};
-        double height = linesHeight(groupHeader(in, level)) + 2;
+        double height = linesHeight(groupHeader(in, level), scopeFor(&in, &in.rows->rows[rows.first], 0, rows)) + 2;
         for (size_t r = rows.first; r < rows.second; ++r) {
             qsizetype lines = 1;
             for (size_t c = 0; c < part.columns.size(); ++c)
@@ -845,9 +851,10 @@ private:
             if (height <= contentBottom_ - pageTop_)
                 ensure(height);
         }
-        ensure(linesHeight(header) + rowHeight + 2);
+        const EvaluationScope scope = scopeFor(&in, &in.rows->rows[rows.first], 0, rows);
+        ensure(linesHeight(header, scope) + rowHeight + 2);
         y_ += 2;
-        placeLines(header, scopeFor(&in, &in.rows->rows[rows.first], 0, rows));
+        placeLines(header, scope);
         list_.openGroups.emplace_back(level, rows);
     }
 

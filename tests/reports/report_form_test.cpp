@@ -479,3 +479,67 @@ TEST_F(AssessmentFormOnTheDemo, PrintsTheStaysCaseServicesRemarksAndTicksOnOnePa
     EXPECT_FALSE(tickedBeside(report, QStringLiteral("c/o Sponsor / CDF")));
     EXPECT_TRUE(tickedBeside(report, QStringLiteral("Special")));
 }
+
+// The intake sheet of one patient as Save/Print prints it: a household typed
+// out of alphabetical order, one rated role, and an assessment of 3 000 characters.
+class IntakeSheetOnTheDemo : public FormOnTheDemo {
+protected:
+    void SetUp() override
+    {
+        FormOnTheDemo::SetUp();
+        while (assessment.size() < 3000)
+            assessment += QStringLiteral("The family of %1 depends on the harvest and on relatives for the bill. ")
+                              .arg(assessment.size());
+        assessment = assessment.trimmed();
+        program_.database().sqlite(QStringLiteral(
+            "INSERT INTO PWO.tbPWOIntakeSheet (HospNum, LastName, FirstName, MiddleName, Sex, SenCitizen, brgyOfficial, "
+            "BHW, PWD, Indigenous, PWONumber) VALUES ('F0000001', 'FORMA', 'ANA', 'REYES', 'Female', '0', '0', '0', "
+            "'1', '0', '2026-77777');"
+            "INSERT INTO PWO.tbPWOOtherPatientInfo (HospNum, Assessment, RecommendedInterventions) VALUES "
+            "('F0000001', '%1', 'Home visit after discharge.');"
+            "INSERT INTO PWO.tbPWOMonthlyExpenses (HospNum, Food, TotalMonthlyExpenditure) VALUES "
+            "('F0000001', '4000', '4850.50');"
+            "INSERT INTO PWO.tbPWOFamilyComposition (Number, HospNum, FamilyMember, Relationship, Income, TotalIncome) "
+            "VALUES (900001, 'F0000001', 'PEDRO FORMA', 'Husband', 9000, 9000), "
+            "(900002, 'F0000001', 'CARLA FORMA', 'Daughter', 0, 9000), "
+            "(900003, 'F0000001', 'BRUNO FORMA', 'Son', 0, 9000);"
+            "INSERT INTO PWO.tbPWOSocialFunctioning (HospNum, Description, Interaction, SeverityIndex, DurationIndex, "
+            "CopingIndex) SELECT 'F0000001', ID, '7', '5', '', '' FROM PWO.tbPWORoles WHERE Role = 'SPOUSE';"
+            "INSERT INTO PWO.tbPWOSocialFunctioning (HospNum, Description, Interaction, SeverityIndex, DurationIndex, "
+            "CopingIndex) SELECT 'F0000001', ID, '', '', '', '' FROM PWO.tbPWORoles WHERE Role = 'CHILD';")
+                                       .arg(assessment));
+    }
+
+    LaidOutReport renderSheet()
+    {
+        const std::shared_ptr<Report> sheet =
+            Report::open(QDir(QStringLiteral(PWO_REPORTS_SOURCE)).filePath(QStringLiteral("AssessmentTool.rpt")));
+        sheet->setParameterValues({}, {Value("PATIENT WELFARE OFFICE"), Value("Rizal Avenue, Cabanatuan City"),
+                                       Value("F0000001"), Value("F0000001")});
+        return sheet->render(*globals().Connection, QStringLiteral("ANA"));
+    }
+
+    QString assessment;
+};
+
+TEST_F(IntakeSheetOnTheDemo, PrintsTheFamilyInTypedOrderTheRatingsGivenAndTheWholeAssessment)
+{
+    const LaidOutReport report = renderSheet();
+    EXPECT_LE(report.pages.size(), 3u);
+    const QStringList texts = report.texts();
+    for (const char *expected : {"FORMA, ANA REYES", "PATIENT WELFARE OFFICE", "INTAKE SHEET", "4850.50", "9,000.00",
+                                 "FAMILIAL ROLES", "SPOUSE", "7. Victimization", "5. Very high"})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(expected))) << expected;
+    const qsizetype pedro = texts.indexOf(QStringLiteral("PEDRO FORMA"));
+    ASSERT_GE(pedro, 0);
+    EXPECT_GT(texts.indexOf(QStringLiteral("CARLA FORMA")), pedro);
+    EXPECT_GT(texts.indexOf(QStringLiteral("BRUNO FORMA")), texts.indexOf(QStringLiteral("CARLA FORMA")));
+    // A role left unrated is not printed.
+    EXPECT_FALSE(texts.contains(QStringLiteral("CHILD")));
+    EXPECT_TRUE(texts.join(u' ').contains(assessment));
+
+    EXPECT_TRUE(tickedBeside(report, QStringLiteral("PWD")));
+    EXPECT_FALSE(tickedBeside(report, QStringLiteral("Senior Citizen")));
+    EXPECT_FALSE(tickedBeside(report, QStringLiteral("BHW")));
+    EXPECT_FALSE(globals().Connection->inTransaction());
+}
