@@ -250,7 +250,10 @@ private:
             const double n = token_.text.toDouble(&ok);
             if (!ok)
                 fail(QStringLiteral("\"%1\" is not a number").arg(token_.text));
-            node->literal = token_.text.contains(u'.') ? Value(n) : Value(std::int64_t(n));
+            // A whole number too large for a whole-number value is kept as a decimal one.
+            bool whole = false;
+            const qlonglong asWhole = token_.text.toLongLong(&whole);
+            node->literal = whole ? Value(std::int64_t(asWhole)) : Value(n);
             advance();
             return node;
         }

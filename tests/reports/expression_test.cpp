@@ -63,6 +63,9 @@ TEST(Expression, ArithmeticFollowsPrecedenceAndKeepsCents)
     EXPECT_EQ(value(QStringLiteral("gross - discount")), QStringLiteral("1250.5"));
     EXPECT_EQ(value(QStringLiteral("1 / 3 * 3")), QStringLiteral("1"));
     EXPECT_EQ(value(QStringLiteral("gross \u00D7 2 \u00F7 4")), QStringLiteral("750.375"));
+    // Beyond the whole numbers a literal is still a number, not a fault.
+    EXPECT_EQ(value(QStringLiteral("if 99999999999999999999 > 9223372036854775807 then 'more' else 'less'")),
+              QStringLiteral("more"));
     const TextTemplate cents = TextTemplate::parse(QStringLiteral("{0.1 + 0.2:0.00} / {gross - discount:#,##0.00}"), 1);
     EXPECT_EQ(cents.expand(known), QStringLiteral("0.30 / 1,250.50"));
 }
