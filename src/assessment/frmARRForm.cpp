@@ -5,6 +5,7 @@
 
 #include "core/Twips.h"
 #include "widgets/SearchIcon.h"
+#include "widgets/NamedControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -40,13 +41,6 @@ bool isReporting(int document)
     return (document >= 11 && document <= 15) || document == 17;
 }
 
-template <typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QLineEdit *box(const char *name, QWidget *parent, bool editable = false)
 {
     auto *edit = named(new QLineEdit(parent), QString::fromLatin1(name));
@@ -68,13 +62,6 @@ QComboBox *list(const char *name, QWidget *parent, bool editable = false)
     combo->setMinimumContentsLength(18);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return combo;
-}
-
-QPushButton *button(const char *caption, const char *name, QWidget *parent)
-{
-    auto *b = named(new QPushButton(QString::fromUtf8(caption), parent), QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 // Entries carry their id after a long run of blanks; only the description shows.
@@ -204,8 +191,8 @@ QWidget *frmARRForm::buildCategoryTab(QWidget *tabs)
 
     fmeService = named(new QGroupBox(QStringLiteral("Services"), tab), QStringLiteral("fmeService"));
     lstServices = entryList("lstServices", fmeService);
-    cmdService = button("Add/ Search Services", "cmdService", fmeService);
-    cmdCloseServices = button("&Close", "cmdCloseServices", fmeService);
+    cmdService = namedButton("Add/ Search Services", "cmdService", fmeService);
+    cmdCloseServices = namedButton("&Close", "cmdCloseServices", fmeService);
     auto *serviceButtons = new QHBoxLayout;
     serviceButtons->addWidget(cmdService);
     serviceButtons->addStretch(1);
@@ -240,8 +227,8 @@ QWidget *frmARRForm::buildDocumentationTab(QWidget *tabs)
 
     frmactivity = named(new QGroupBox(QStringLiteral("Activity"), tab), QStringLiteral("frmactivity"));
     lstactivity = entryList("lstactivity", frmactivity);
-    cmdAddActivity = button("Add/ Search Activity", "cmdAddActivity", frmactivity);
-    cmdCloseActivity = button("&Close", "cmdCloseActivity", frmactivity);
+    cmdAddActivity = namedButton("Add/ Search Activity", "cmdAddActivity", frmactivity);
+    cmdCloseActivity = namedButton("&Close", "cmdCloseActivity", frmactivity);
     auto *activityButtons = new QHBoxLayout;
     activityButtons->addWidget(cmdAddActivity);
     activityButtons->addStretch(1);
@@ -291,14 +278,14 @@ void frmARRForm::setupUi(QDialog *window)
     SSTab1->addTab(buildCategoryTab(SSTab1), QStringLiteral("CATEGORY AND SERVICES"));
     SSTab1->addTab(buildDocumentationTab(SSTab1), QStringLiteral("DOCUMENTATION"));
 
-    cmdSave = button("&Save", "cmdSave", window);
-    cmdPrint = button("Save/&Print", "cmdPrint", window);
-    cmdRePrint = button("&RePrint", "cmdRePrint", window);
-    cmdTrans = button("View ARR &Transactions", "cmdTrans", window);
-    cmdPrevious = button("&Previous Assessments", "cmdPrevious", window);
-    cmdViewCDF = button("&View CDF Allocation", "cmdViewCDF", window);
+    cmdSave = namedButton("&Save", "cmdSave", window);
+    cmdPrint = namedButton("Save/&Print", "cmdPrint", window);
+    cmdRePrint = namedButton("&RePrint", "cmdRePrint", window);
+    cmdTrans = namedButton("View ARR &Transactions", "cmdTrans", window);
+    cmdPrevious = namedButton("&Previous Assessments", "cmdPrevious", window);
+    cmdViewCDF = namedButton("&View CDF Allocation", "cmdViewCDF", window);
     cmdViewCDF->setAutoFillBackground(true);
-    cmdClose = button("&Close", "cmdClose", window);
+    cmdClose = namedButton("&Close", "cmdClose", window);
     tmrCDF = named(new QTimer(window), QStringLiteral("tmrCDF"));
     tmrCDF->setInterval(100);
 

@@ -5,6 +5,7 @@
 #include "SocialFunctioningTab.h"
 
 #include "core/Twips.h"
+#include "widgets/NamedControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,13 +25,6 @@
 namespace pwo {
 
 namespace {
-
-template <typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLineEdit *textBox(const char *name, QWidget *parent)
 {
@@ -60,13 +54,6 @@ QDateEdit *datePicker(const char *name, QWidget *parent)
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     return picker;
-}
-
-QPushButton *button(const char *caption, const char *name, QWidget *parent)
-{
-    auto *b = named(new QPushButton(QString::fromUtf8(caption), parent), QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 QLabel *caption(const char *text, QWidget *parent)
@@ -161,7 +148,7 @@ QGroupBox *frmIntakeSheetForm::buildDemographic(QWidget *page)
     cboAccomodation = listBox("cboAccomodation", f);
     cboLivingArrangement = listBox("cboLivingArrangement", f);
     txtPWOW = textBox("txtPWOW", f);
-    cmdAll = button("...", "cmdAll", f);
+    cmdAll = namedButton("...", "cmdAll", f);
     cmdAll->setMaximumWidth(twipsToPixelsX(400, f));
 
     auto *grid = new QGridLayout(fraDemographic);
@@ -343,10 +330,10 @@ void frmIntakeSheetForm::setupUi(QWidget *window)
     tabIntake->addTab(socialTab, QStringLiteral("III.Assesmt of Soc Fxning"));
     tabIntake->addTab(environmentTab, QStringLiteral("IV Problems in the Env"));
 
-    cmdSave = button("&Save", "cmdSave", window);
-    cmdEdit = button("&Edit", "cmdEdit", window);
-    cmdCancel = button("&Close", "cmdCancel", window);
-    cmdSavePrint = button("Save/&Print", "cmdSavePrint", window);
+    cmdSave = namedButton("&Save", "cmdSave", window);
+    cmdEdit = namedButton("&Edit", "cmdEdit", window);
+    cmdCancel = namedButton("&Close", "cmdCancel", window);
+    cmdSavePrint = namedButton("Save/&Print", "cmdSavePrint", window);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(caption("NOTE : Click on the TABS above to Enter other relative data...", window), 1);

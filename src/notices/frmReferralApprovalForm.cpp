@@ -1,6 +1,7 @@
 #include "frmReferralApprovalForm.h"
 
 #include "core/Twips.h"
+#include "widgets/NamedControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -31,13 +32,6 @@ QLineEdit *shownBox(const char *name, QWidget *parent)
     return box;
 }
 
-template <typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 // The reasons are the medical team's: shown, never changed here.
 QCheckBox *reason(const char *caption, const char *name, QWidget *parent)
 {
@@ -52,13 +46,6 @@ QLabel *note(const char *text, QWidget *parent)
     auto *label = new QLabel(QString::fromUtf8(text), parent);
     label->setIndent(twipsToPixelsX(360, parent));
     return label;
-}
-
-QPushButton *button(const char *caption, const char *name, QWidget *parent)
-{
-    auto *b = named(new QPushButton(QString::fromUtf8(caption), parent), name);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -133,9 +120,9 @@ void frmReferralApprovalForm::setupUi(QDialog *window)
     dtSchedDate->setCalendarPopup(true);
     dtSchedDate->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
 
-    cmdEdit = button("EDIT", "cmdEdit", window);
-    cmdSave = button("SAVE", "cmdSave", window);
-    cmdCancel = button("CLOSE", "cmdCancel", window);
+    cmdEdit = namedButton("EDIT", "cmdEdit", window);
+    cmdSave = namedButton("SAVE", "cmdSave", window);
+    cmdCancel = namedButton("CLOSE", "cmdCancel", window);
 
     auto *answer = new QHBoxLayout;
     answer->addWidget(OptApproved);

@@ -4,6 +4,7 @@
 #include "WindowHeading.h"
 
 #include "core/Twips.h"
+#include "widgets/NamedControls.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -25,14 +26,6 @@ QLineEdit *searchBox(const char *name, QWidget *parent)
     return box;
 }
 
-QPushButton *button(const QString &caption, const char *name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 void frmReferralHistoryForm::setupUi(QDialog *window)
@@ -43,12 +36,12 @@ void frmReferralHistoryForm::setupUi(QDialog *window)
     txtLastname = searchBox("txtLastname", window);
     txtFirstname = searchBox("txtFirstname", window);
     txtHospNum = searchBox("txtHospNum", window);
-    cmdSearch = button(QStringLiteral("Search"), "cmdSearch", window);
+    cmdSearch = namedButton(QStringLiteral("Search"), "cmdSearch", window);
     // Enter in a search box searches.
     cmdSearch->setDefault(true);
     lvwRequest = newNoticeList(window, "lvwRequest");
-    cmdSelect = button(QStringLiteral("&Select"), "cmdSelect", window);
-    cmdClose = button(QStringLiteral("Close"), "cmdClose", window);
+    cmdSelect = namedButton(QStringLiteral("&Select"), "cmdSelect", window);
+    cmdClose = namedButton(QStringLiteral("Close"), "cmdClose", window);
 
     auto *search = new QGroupBox(QStringLiteral("Search"), window);
     auto *searchRow = new QHBoxLayout(search);

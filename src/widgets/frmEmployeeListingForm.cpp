@@ -1,6 +1,7 @@
 #include "frmEmployeeListingForm.h"
 
 #include "HeaderWidths.h"
+#include "NamedControls.h"
 #include "SearchIcon.h"
 
 #include "core/Twips.h"
@@ -23,15 +24,6 @@ namespace {
 
 constexpr int columnWidthsInTwips[] = {100, 1100, 3000};
 
-QPushButton *button(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    // Enter in the search box searches; it must not press a button as well.
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 void frmEmployeeListingForm::setupUi(QDialog *window, QAbstractItemModel *workers)
@@ -47,7 +39,7 @@ void frmEmployeeListingForm::setupUi(QDialog *window, QAbstractItemModel *worker
 
     txtSearch = new QLineEdit(window);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    btnSearch = button(QString(), QStringLiteral("btnSearch"), window);
+    btnSearch = namedButton(QString(), QStringLiteral("btnSearch"), window);
     btnSearch->setIcon(searchIcon());
     btnSearch->setToolTip(QStringLiteral("Search"));
 
@@ -73,8 +65,8 @@ void frmEmployeeListingForm::setupUi(QDialog *window, QAbstractItemModel *worker
     // Room for "1234 of 1234" with the box's frame.
     txtRecCount->setMinimumWidth(txtRecCount->fontMetrics().horizontalAdvance(QStringLiteral("  0000 of 0000  ")));
 
-    cmdSelect = button(QStringLiteral("&Select"), QStringLiteral("cmdSelect"), window);
-    cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdClose"), window);
+    cmdSelect = namedButton(QStringLiteral("&Select"), QStringLiteral("cmdSelect"), window);
+    cmdClose = namedButton(QStringLiteral("&Close"), QStringLiteral("cmdClose"), window);
 
     auto *searchRow = new QHBoxLayout;
     searchRow->addWidget(new QLabel(QStringLiteral("Search Text :"), window));

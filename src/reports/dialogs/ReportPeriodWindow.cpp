@@ -1,6 +1,7 @@
 #include "ReportPeriodWindow.h"
 
 #include "core/ProgramState.h"
+#include "widgets/NamedControls.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -26,13 +27,6 @@ QString shortDateFormat()
     return format;
 }
 
-QPushButton *button(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 QWidget *callerWindow()
 {
     return QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
@@ -48,8 +42,8 @@ QString shortDateText(const QDate &date)
 ReportPeriodWindow::ReportPeriodWindow(const QString &objectName, const QString &caption, const QString &titleLabel)
     : QDialog(callerWindow()),
       inputs_(new QFormLayout),
-      cmdEnter_(button(QStringLiteral("&Enter"), QStringLiteral("cmdEnter"), this)),
-      cmdClose_(button(QStringLiteral("&Close"), QStringLiteral("cmdClose"), this))
+      cmdEnter_(named(new QPushButton(QStringLiteral("&Enter"), this), QStringLiteral("cmdEnter"))),
+      cmdClose_(named(new QPushButton(QStringLiteral("&Close"), this), QStringLiteral("cmdClose")))
 {
     setObjectName(objectName);
     setWindowTitle(caption);
