@@ -4,6 +4,7 @@
 #include "hospital/dbserver/demo/DemoStatements.h"
 #include "hospital/dbserver/demo/FilipinoNames.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 #include <vector>
@@ -85,8 +86,6 @@ const QStringList copings{QStringLiteral("Outstanding coping skills"), QStringLi
 constexpr int roleIdBase = 101;
 constexpr int problemIdBase = 201;
 
-const QStringList civilStatuses{QStringLiteral("SINGLE"), QStringLiteral("MARRIED"), QStringLiteral("WIDOW"),
-                                QStringLiteral("WIDOWER"), QStringLiteral("SEPARATED")};
 const QStringList schooling{QStringLiteral("Elementary Level"),   QStringLiteral("Elementary Graduate"),
                             QStringLiteral("High School Level"),  QStringLiteral("High School Graduate"),
                             QStringLiteral("Vocational"),         QStringLiteral("College Level"),
@@ -101,14 +100,17 @@ struct AssessedPatient {
     QString hospNum;
     QString lastName;
     QString address;
+    int age;  // at the latest assessment
 };
 
 std::vector<AssessedPatient> assessedPatients(sqlite3 *db)
 {
     const char *const sql = R"sql(
 SELECT DISTINCT m.HospNum, m.LastName,
-       trim(ifnull(m.HouseStreet || ', ', '') || ifnull(m.Barangay || ', ', '') || ifnull(m.Municipality, ''), ', ')
+       trim(ifnull(m.HouseStreet || ', ', '') || ifnull(m.Barangay || ', ', '') || ifnull(m.Municipality, ''), ', '),
+       CAST((julianday(max(a.DateAssessed)) - julianday(m.BirthDate)) / 365.25 AS INTEGER)
   FROM PWO.tbPWOAssessment a JOIN PATIENT_DATA.tbMaster m ON m.HospNum = a.HospNum
+ GROUP BY m.HospNum
  ORDER BY m.HospNum
 )sql";
     sqlite3_stmt *statement = nullptr;
@@ -120,7 +122,7 @@ SELECT DISTINCT m.HospNum, m.LastName,
         return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
     };
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
-        patients.push_back({text(0), text(1), text(2)});
+        patients.push_back({text(0), text(1), text(2), sqlite3_column_int(statement, 3)});
     sqlite3_finalize(statement);
     if (rc != SQLITE_DONE)
         throwDemoError(db, rc, QStringLiteral("reading the assessed patients"));
@@ -158,21 +160,50 @@ Member relative(DemoRandom &random, const char *male, const char *female, int yo
     return {QString::fromLatin1(sex == Sex::Male ? male : female), sex, random.between(youngest, oldest), civilStatus};
 }
 
-// The patient's household: a spouse and children, or a parent and siblings.
-std::vector<Member> household(DemoRandom &random)
+// The patient's household, as the patient's age allows: a spouse and
+// children, or a parent and brothers and sisters.
+std::vector<Member> household(DemoRandom &random, int patientAge)
 {
     std::vector<Member> members;
-    if (random.percent(65)) {
-        members.push_back(relative(random, "Husband", "Wife", 22, 68, QStringLiteral("MARRIED")));
+    if (patientAge >= 20 && random.percent(65)) {
+        members.push_back(relative(random, "Husband", "Wife", std::max(18, patientAge - 8), patientAge + 8,
+                                   QStringLiteral("MARRIED")));
+        const int eldest = std::max(1, patientAge - 19);
         for (int child = random.between(1, 4); child > 0; --child)
-            members.push_back(relative(random, "Son", "Daughter", 1, 30, QStringLiteral("SINGLE")));
-    } else {
-        members.push_back({QStringLiteral("Mother"), Sex::Female, random.between(40, 75),
+            members.push_back(relative(random, "Son", "Daughter", std::max(1, eldest - 15), eldest,
+                                       QStringLiteral("SINGLE")));
+        return members;
+    }
+    // Brothers and sisters are born while the mother is between 16 and 45.
+    int youngest = std::max(1, patientAge - 10);
+    int eldest = patientAge + 10;
+    if (patientAge + 18 <= 85) {
+        const int motherAge = random.between(patientAge + 18, std::min(85, patientAge + 35));
+        members.push_back({QStringLiteral("Mother"), Sex::Female, motherAge,
                            random.percent(30) ? QStringLiteral("WIDOW") : QStringLiteral("MARRIED")});
-        for (int sibling = random.between(1, 3); sibling > 0; --sibling)
-            members.push_back(relative(random, "Brother", "Sister", 8, 35, random.pick(civilStatuses)));
+        youngest = std::max(youngest, motherAge - 45);
+        eldest = std::min(eldest, motherAge - 16);
+    }
+    for (int sibling = random.between(1, 3); sibling > 0 && youngest <= eldest; --sibling) {
+        Member member = relative(random, "Brother", "Sister", youngest, eldest, QStringLiteral("SINGLE"));
+        if (member.age >= 18 && random.percent(50)) {
+            const bool widowed = random.percent(20);
+            member.civilStatus = widowed ? (member.sex == Sex::Male ? QStringLiteral("WIDOWER") : QStringLiteral("WIDOW"))
+                                         : QStringLiteral("MARRIED");
+        }
+        members.push_back(member);
     }
     return members;
+}
+
+// The schooling a pupil of that age is in.
+QString schoolingAt(int age)
+{
+    if (age < 12)
+        return QStringLiteral("Elementary Level");
+    if (age < 16)
+        return QStringLiteral("High School Level");
+    return QStringLiteral("College Level");
 }
 
 void writeFamily(RowInserter &rows, DemoRandom &random, const AssessedPatient &patient, int &number)
@@ -184,9 +215,10 @@ void writeFamily(RowInserter &rows, DemoRandom &random, const AssessedPatient &p
     };
     std::vector<Row> family;
     int total = 0;
-    for (const Member &member : household(random)) {
+    for (const Member &member : household(random, patient.age)) {
         const QString given = randomGivenName(random, member.sex);
-        const bool student = member.age < 22;
+        const bool toddler = member.age < 6;
+        const bool student = !toddler && member.age < 22;
         const bool earns = !student && random.percent(70);
         const int income = earns ? random.between(6, 30) * 500 : 0;
         total += income;
@@ -196,7 +228,8 @@ void writeFamily(RowInserter &rows, DemoRandom &random, const AssessedPatient &p
         else if (earns)
             occupation = random.pick(earnerJobs);
         family.push_back({member, given + QLatin1Char(' ') + patient.lastName,
-                          student ? QStringLiteral("Elementary Level") : random.pick(schooling), occupation, income});
+                          toddler ? QStringLiteral("None") : student ? schoolingAt(member.age) : random.pick(schooling),
+                          occupation, income});
     }
     for (const Row &row : family)
         rows.insert({++number, patient.hospNum, row.name, row.member.relationship, QString::number(row.member.age),

@@ -48,9 +48,14 @@ INSERT INTO PWO.tbPWOIntakeSheet
         AdmissionDate, InterviewDate, ExpiryDate, TemporaryAddress, PermanentAddress, PWONumber, SenCitizen,
         brgyOfficial, BHW, PWD, Indigenous, OtherSectorialMembership)
 SELECT s.HospNum, strftime('%m/%d/%Y', s.PWODiscountValidity), ifnull(c.Classification, ''), ifnull(k.category, ''),
-       CASE s.v % 5 WHEN 0 THEN '0' WHEN 1 THEN '4500' WHEN 2 THEN '8000' WHEN 3 THEN '12000' ELSE '6500' END,
-       CASE s.v % 4 WHEN 0 THEN 'Elementary Graduate' WHEN 1 THEN 'High School Graduate'
-                    WHEN 2 THEN 'College Undergraduate' ELSE 'Vocational' END,
+       CASE WHEN m.BirthDate > date(s.PWODiscountValidity, '-18 years') THEN '0'
+            ELSE CASE s.v % 5 WHEN 0 THEN '0' WHEN 1 THEN '4500' WHEN 2 THEN '8000' WHEN 3 THEN '12000' ELSE '6500' END
+       END,
+       CASE WHEN m.BirthDate > date(s.PWODiscountValidity, '-7 years') THEN 'None'
+            WHEN m.BirthDate > date(s.PWODiscountValidity, '-18 years') THEN 'Elementary Level'
+            ELSE CASE s.v % 4 WHEN 0 THEN 'Elementary Graduate' WHEN 1 THEN 'High School Graduate'
+                              WHEN 2 THEN 'College Undergraduate' ELSE 'Vocational' END
+       END,
        CASE WHEN s.IDNUM LIKE '%B' THEN 'OPD' ELSE ifnull(p.RoomID, '') END,
        m.LastName, m.FirstName, ifnull(m.MiddleName, ''), CASE m.Sex WHEN 'M' THEN 'Male' ELSE 'Female' END,
        ifnull(strftime('%m/%d/%Y', m.BirthDate), ''), ifnull(cs.Description, ''), ifnull(m.Occupation, ''),
