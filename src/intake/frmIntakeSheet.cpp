@@ -279,7 +279,8 @@ bool frmIntakeSheet::checkBeforeSave()
         showMessage(overlong, QMessageBox::Ok, QMessageBox::Warning, QStringLiteral("Message"));
         return false;
     }
-    if (ui.txtCaseNo->text().isEmpty()) {
+    // Blanks would be stored as the case number and match nobody's.
+    if (ui.txtCaseNo->text().trimmed().isEmpty()) {
         showMessage(QStringLiteral("Can't save incomplete data Case Number is Missing."), QMessageBox::Ok,
                     QMessageBox::Information, QStringLiteral("Message"));
         ui.txtCaseNo->setEnabled(true);

@@ -341,6 +341,11 @@ TEST_F(IntakeSheet, ChecksStopTheSaveBeforeAnythingIsWritten)
     EXPECT_EQ(program.prompter().texts(), QStringList{QStringLiteral("Can't save incomplete data Case Number is Missing.")});
     EXPECT_EQ(program.prompter().asked().last().prompt.icon, QMessageBox::Information);
     EXPECT_TRUE(child<QLineEdit>(window, QStringLiteral("txtCaseNo")).isEnabled());
+    // Blanks are no case number either.
+    program.prompter().clear();
+    child<QLineEdit>(window, QStringLiteral("txtCaseNo")).setText(QStringLiteral("   "));
+    click(window, QStringLiteral("cmdSave"));
+    EXPECT_EQ(program.prompter().texts(), QStringList{QStringLiteral("Can't save incomplete data Case Number is Missing.")});
 
     // A case number held by another patient names him and is emptied.
     const Stay owner = firstStay(QStringLiteral("SELECT HospNum, PWONumber AS IDNUM FROM PWO..tbPWOPatientData "
