@@ -74,12 +74,30 @@ QListWidget *entryList(const char *name, QWidget *parent)
     return entries;
 }
 
-void addPair(QGridLayout *grid, int row, int column, const char *label, QWidget *field)
+
+// A frame of picked entries with the button that opens its picker and a
+// close button under the list.
+struct EntryFrame {
+    QGroupBox *frame;
+    QListWidget *list;
+    QPushButton *add;
+    QPushButton *close;
+};
+
+EntryFrame entryFrame(const QString &title, const QString &frameName, const char *listName, const QString &addCaption,
+                      const QString &addName, const QString &closeName, QWidget *parent)
 {
-    auto *caption = new QLabel(QString::fromUtf8(label), field->parentWidget());
-    caption->setBuddy(field);
-    grid->addWidget(caption, row, column * 2);
-    grid->addWidget(field, row, column * 2 + 1);
+    auto *frame = named(new QGroupBox(title, parent), frameName);
+    const EntryFrame built{frame, entryList(listName, frame), namedButton(addCaption, addName, frame),
+                           namedButton(QStringLiteral("&Close"), closeName, frame)};
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(built.add);
+    buttons->addStretch(1);
+    buttons->addWidget(built.close);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(built.list, 1);
+    layout->addLayout(buttons);
+    return built;
 }
 
 } // namespace
@@ -113,18 +131,18 @@ QWidget *frmARRForm::buildPatientFrame(QDialog *window)
     txtDoctor->hide();
 
     auto *grid = new QGridLayout(frame);
-    addPair(grid, 0, 0, " HOSP. NUM.", txtHospNum);
-    addPair(grid, 1, 0, " LASTNAME  ", txtLastname);
-    addPair(grid, 2, 0, " FIRSTNAME", txtFirstname);
-    addPair(grid, 3, 0, " MIDDLENAME", txtMiddleName);
-    addPair(grid, 0, 1, " PWO NUM.", txtPWONum);
-    addPair(grid, 1, 1, " ADM NUM.", txtIDNum);
-    addPair(grid, 2, 1, " ROOM NUM", txtRoomID);
-    addPair(grid, 3, 1, " CLASSIFICATION", cboClassification);
-    addPair(grid, 0, 2, " DT of INTAKE", mskIntake);
-    addPair(grid, 1, 2, " VALIDITY", mskRange1);
-    addPair(grid, 2, 2, " STATUS", cboactive);
-    addPair(grid, 3, 2, " Referring Party", cboReferring);
+    placeCaptioned(grid, 0, 0, " HOSP. NUM.", txtHospNum);
+    placeCaptioned(grid, 1, 0, " LASTNAME  ", txtLastname);
+    placeCaptioned(grid, 2, 0, " FIRSTNAME", txtFirstname);
+    placeCaptioned(grid, 3, 0, " MIDDLENAME", txtMiddleName);
+    placeCaptioned(grid, 0, 2, " PWO NUM.", txtPWONum);
+    placeCaptioned(grid, 1, 2, " ADM NUM.", txtIDNum);
+    placeCaptioned(grid, 2, 2, " ROOM NUM", txtRoomID);
+    placeCaptioned(grid, 3, 2, " CLASSIFICATION", cboClassification);
+    placeCaptioned(grid, 0, 4, " DT of INTAKE", mskIntake);
+    placeCaptioned(grid, 1, 4, " VALIDITY", mskRange1);
+    placeCaptioned(grid, 2, 4, " STATUS", cboactive);
+    placeCaptioned(grid, 3, 4, " Referring Party", cboReferring);
     grid->addWidget(chkActive, 4, 5);
     grid->addWidget(lblCode, 0, 6, 3, 1);
     return frame;
@@ -163,7 +181,7 @@ QWidget *frmARRForm::buildTaggingFrame(QWidget *parent)
     remarks->addWidget(txtRemarks);
     remarks->addWidget(charactersLeftLabel(*txtRemarks, widthOf(assessmentTextWidths(), "txtRemarks"), frame));
     grid->addLayout(remarks, 0, 1, 1, 3);
-    addPair(grid, 1, 0, " Neg. Counterpart", txtNC);
+    placeCaptioned(grid, 1, 0, " Neg. Counterpart", txtNC);
     auto *worker = new QHBoxLayout;
     worker->addWidget(txtPWOW, 1);
     worker->addWidget(cmdSearch);
@@ -189,17 +207,13 @@ QWidget *frmARRForm::buildCategoryTab(QWidget *tabs)
     categoryLayout->addWidget(lstParentCategory, 1);
     categoryLayout->addWidget(lstCategory, 2);
 
-    fmeService = named(new QGroupBox(QStringLiteral("Services"), tab), QStringLiteral("fmeService"));
-    lstServices = entryList("lstServices", fmeService);
-    cmdService = namedButton("Add/ Search Services", "cmdService", fmeService);
-    cmdCloseServices = namedButton("&Close", "cmdCloseServices", fmeService);
-    auto *serviceButtons = new QHBoxLayout;
-    serviceButtons->addWidget(cmdService);
-    serviceButtons->addStretch(1);
-    serviceButtons->addWidget(cmdCloseServices);
-    auto *serviceLayout = new QVBoxLayout(fmeService);
-    serviceLayout->addWidget(lstServices, 1);
-    serviceLayout->addLayout(serviceButtons);
+    const EntryFrame services = entryFrame(QStringLiteral("Services"), QStringLiteral("fmeService"), "lstServices",
+                                           QStringLiteral("Add/ Search Services"), QStringLiteral("cmdService"),
+                                           QStringLiteral("cmdCloseServices"), tab);
+    fmeService = services.frame;
+    lstServices = services.list;
+    cmdService = services.add;
+    cmdCloseServices = services.close;
 
     auto *layout = new QHBoxLayout(tab);
     layout->addWidget(category, 1);
@@ -225,17 +239,13 @@ QWidget *frmARRForm::buildDocumentationTab(QWidget *tabs)
     recordingLayout->addWidget(reporting);
     recordingLayout->addStretch(1);
 
-    frmactivity = named(new QGroupBox(QStringLiteral("Activity"), tab), QStringLiteral("frmactivity"));
-    lstactivity = entryList("lstactivity", frmactivity);
-    cmdAddActivity = namedButton("Add/ Search Activity", "cmdAddActivity", frmactivity);
-    cmdCloseActivity = namedButton("&Close", "cmdCloseActivity", frmactivity);
-    auto *activityButtons = new QHBoxLayout;
-    activityButtons->addWidget(cmdAddActivity);
-    activityButtons->addStretch(1);
-    activityButtons->addWidget(cmdCloseActivity);
-    auto *activityLayout = new QVBoxLayout(frmactivity);
-    activityLayout->addWidget(lstactivity, 1);
-    activityLayout->addLayout(activityButtons);
+    const EntryFrame activities = entryFrame(QStringLiteral("Activity"), QStringLiteral("frmactivity"), "lstactivity",
+                                             QStringLiteral("Add/ Search Activity"), QStringLiteral("cmdAddActivity"),
+                                             QStringLiteral("cmdCloseActivity"), tab);
+    frmactivity = activities.frame;
+    lstactivity = activities.list;
+    cmdAddActivity = activities.add;
+    cmdCloseActivity = activities.close;
 
     auto *layout = new QHBoxLayout(tab);
     layout->addWidget(recording, 1);

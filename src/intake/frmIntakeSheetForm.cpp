@@ -61,15 +61,6 @@ QLabel *caption(const char *text, QWidget *parent)
     return new QLabel(QString::fromUtf8(text), parent);
 }
 
-// Caption and control side by side in a grid, `span` columns wide.
-void place(QGridLayout *grid, int row, int column, const char *text, QWidget *control, int span = 1)
-{
-    auto *label = caption(text, control->parentWidget());
-    label->setBuddy(control);
-    grid->addWidget(label, row, column);
-    grid->addWidget(control, row, column + 1, 1, span);
-}
-
 struct ExpenseBox {
     const char *group;
     const char *caption;
@@ -107,13 +98,13 @@ QWidget *frmIntakeSheetForm::buildPatientInfo(QWidget *window)
     txtClassification = textBox("txtClassification", fraPatientInfo);
 
     auto *grid = new QGridLayout(fraPatientInfo);
-    place(grid, 0, 0, "Hospital No.", txtHospitalNo);
-    place(grid, 0, 2, "PWO No.", txtCaseNo);
-    place(grid, 0, 4, "Date Interviewed", DTDateInterviewed);
-    place(grid, 1, 0, "Date of Admission", txtAdmissionDate);
-    place(grid, 1, 2, "Ward/ Room #", txtWard);
-    place(grid, 1, 4, "Expiration Date:", txtExpiry);
-    place(grid, 2, 0, "Classification", cboClassCode);
+    placeCaptioned(grid, 0, 0, "Hospital No.", txtHospitalNo);
+    placeCaptioned(grid, 0, 2, "PWO No.", txtCaseNo);
+    placeCaptioned(grid, 0, 4, "Date Interviewed", DTDateInterviewed);
+    placeCaptioned(grid, 1, 0, "Date of Admission", txtAdmissionDate);
+    placeCaptioned(grid, 1, 2, "Ward/ Room #", txtWard);
+    placeCaptioned(grid, 1, 4, "Expiration Date:", txtExpiry);
+    placeCaptioned(grid, 2, 0, "Classification", cboClassCode);
     grid->addWidget(txtClassification, 2, 2, 1, 4);
     return fraPatientInfo;
 }
@@ -152,29 +143,29 @@ QGroupBox *frmIntakeSheetForm::buildDemographic(QWidget *page)
     cmdAll->setMaximumWidth(twipsToPixelsX(400, f));
 
     auto *grid = new QGridLayout(fraDemographic);
-    place(grid, 0, 0, "Lastname", txtLastname);
-    place(grid, 0, 2, "Firstname", txtFirstname);
-    place(grid, 0, 4, "Middlename", txtMiddle);
-    place(grid, 1, 0, "Age", txtAge);
-    place(grid, 1, 2, "Sex", cboSex);
-    place(grid, 1, 4, "Civil Status", cboCivilStatus);
-    place(grid, 2, 0, "Birth Date", txtBirthdate);
-    place(grid, 2, 2, "Birthplace", txtBirthPlace);
-    place(grid, 2, 4, "Religion", cboReligion);
-    place(grid, 3, 0, "Tel No.:", txtTelNo);
-    place(grid, 3, 2, "Occupation", txtOccupation);
-    place(grid, 3, 4, "Employer", txtEmployer);
-    place(grid, 4, 0, "Education", txtEducation);
-    place(grid, 4, 2, "Income", txtSalary);
-    place(grid, 4, 4, "Per Capita Income", txtPerCapitaIncome);
-    place(grid, 5, 0, "Permanent Address", txtPermanentAddress, 5);
-    place(grid, 6, 0, "Temporary Address", txtTemporaryAdd, 5);
-    place(grid, 7, 0, "Companion Upon Admission", txtCompanionUponAdmission, 3);
-    place(grid, 7, 4, "Accomodation", cboAccomodation);
-    place(grid, 8, 0, "Case Category", cmbCategory);
-    place(grid, 8, 2, "Category", cboCategoryType);
-    place(grid, 8, 4, "PHILHEALTH", cboPhilhealthType);
-    place(grid, 9, 0, "Kind of Living Arrangement:", cboLivingArrangement);
+    placeCaptioned(grid, 0, 0, "Lastname", txtLastname);
+    placeCaptioned(grid, 0, 2, "Firstname", txtFirstname);
+    placeCaptioned(grid, 0, 4, "Middlename", txtMiddle);
+    placeCaptioned(grid, 1, 0, "Age", txtAge);
+    placeCaptioned(grid, 1, 2, "Sex", cboSex);
+    placeCaptioned(grid, 1, 4, "Civil Status", cboCivilStatus);
+    placeCaptioned(grid, 2, 0, "Birth Date", txtBirthdate);
+    placeCaptioned(grid, 2, 2, "Birthplace", txtBirthPlace);
+    placeCaptioned(grid, 2, 4, "Religion", cboReligion);
+    placeCaptioned(grid, 3, 0, "Tel No.:", txtTelNo);
+    placeCaptioned(grid, 3, 2, "Occupation", txtOccupation);
+    placeCaptioned(grid, 3, 4, "Employer", txtEmployer);
+    placeCaptioned(grid, 4, 0, "Education", txtEducation);
+    placeCaptioned(grid, 4, 2, "Income", txtSalary);
+    placeCaptioned(grid, 4, 4, "Per Capita Income", txtPerCapitaIncome);
+    placeCaptioned(grid, 5, 0, "Permanent Address", txtPermanentAddress, 5);
+    placeCaptioned(grid, 6, 0, "Temporary Address", txtTemporaryAdd, 5);
+    placeCaptioned(grid, 7, 0, "Companion Upon Admission", txtCompanionUponAdmission, 3);
+    placeCaptioned(grid, 7, 4, "Accomodation", cboAccomodation);
+    placeCaptioned(grid, 8, 0, "Case Category", cmbCategory);
+    placeCaptioned(grid, 8, 2, "Category", cboCategoryType);
+    placeCaptioned(grid, 8, 4, "PHILHEALTH", cboPhilhealthType);
+    placeCaptioned(grid, 9, 0, "Kind of Living Arrangement:", cboLivingArrangement);
     auto *worker = new QHBoxLayout;
     worker->addWidget(txtPWOW, 1);
     worker->addWidget(cmdAll);
@@ -217,13 +208,13 @@ QGroupBox *frmIntakeSheetForm::buildReferral(QWidget *page)
     txtRefferAd = textBox("txtRefferAd", f);
     txtReferringPartyContactNo = textBox("txtReferringPartyContactNo", f);
     auto *grid = new QGridLayout(fraReferral);
-    place(grid, 0, 0, "Informant:", txtSourceInfo);
-    place(grid, 0, 2, "Relation To Patient:", cboRelationship);
-    place(grid, 1, 0, "Address of Informant:", txtAdressOfInformant, 3);
-    place(grid, 2, 0, "Referring Party", cboReferringParty);
-    place(grid, 2, 2, "Referred by", txtReferredBy);
-    place(grid, 3, 0, "Referring Party Address", txtRefferAd);
-    place(grid, 3, 2, "Contact No.", txtReferringPartyContactNo);
+    placeCaptioned(grid, 0, 0, "Informant:", txtSourceInfo);
+    placeCaptioned(grid, 0, 2, "Relation To Patient:", cboRelationship);
+    placeCaptioned(grid, 1, 0, "Address of Informant:", txtAdressOfInformant, 3);
+    placeCaptioned(grid, 2, 0, "Referring Party", cboReferringParty);
+    placeCaptioned(grid, 2, 2, "Referred by", txtReferredBy);
+    placeCaptioned(grid, 3, 0, "Referring Party Address", txtRefferAd);
+    placeCaptioned(grid, 3, 2, "Contact No.", txtReferringPartyContactNo);
     return fraReferral;
 }
 
@@ -260,8 +251,8 @@ QGroupBox *frmIntakeSheetForm::buildExpenses(QWidget *page)
     txtTotalMonthlyExpenditure = textBox("txtTotalMonthlyExpenditure", f);
     txtTotalMonthlyExpenditure->setAlignment(Qt::AlignRight);
     const int last = (slot / rowsPerColumn + 1) * rowsPerColumn;
-    place(grid, last, 0, "Others:", txtOthers, 4);
-    place(grid, last + 1, 0, "Total Monthly Expenditure :", txtTotalMonthlyExpenditure);
+    placeCaptioned(grid, last, 0, "Others:", txtOthers, 4);
+    placeCaptioned(grid, last + 1, 0, "Total Monthly Expenditure :", txtTotalMonthlyExpenditure);
     return fraExpenses;
 }
 
@@ -297,11 +288,11 @@ QWidget *frmIntakeSheetForm::buildMedicalPage(QWidget *tabs)
     healthAccessibility->addButton(opHA[1], 1);
 
     auto *grid = new QGridLayout(fraMedical);
-    place(grid, 0, 0, "Admitting Diagnosis:", txtAdmDiagnosis);
-    place(grid, 1, 0, "Final Diagnosis:", txtFinalDiagnosis);
-    place(grid, 2, 0, "Duration of Problem/ Symptoms", txtDurationOfProb);
-    place(grid, 3, 0, "Previous Treatment/ Duration", txtPreviousTretment);
-    place(grid, 4, 0, "Present Treatment Plan:", txtPresentPlan);
+    placeCaptioned(grid, 0, 0, "Admitting Diagnosis:", txtAdmDiagnosis);
+    placeCaptioned(grid, 1, 0, "Final Diagnosis:", txtFinalDiagnosis);
+    placeCaptioned(grid, 2, 0, "Duration of Problem/ Symptoms", txtDurationOfProb);
+    placeCaptioned(grid, 3, 0, "Previous Treatment/ Duration", txtPreviousTretment);
+    placeCaptioned(grid, 4, 0, "Present Treatment Plan:", txtPresentPlan);
     auto *access = new QHBoxLayout;
     access->addWidget(opHA[0]);
     access->addWidget(opHA[1]);

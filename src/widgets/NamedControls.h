@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QString>
 
@@ -19,6 +21,17 @@ inline QPushButton *namedButton(const QString &caption, const QString &name, QWi
     auto *button = named(new QPushButton(caption, parent), name);
     button->setAutoDefault(false);
     return button;
+}
+
+// A control with its caption before it in a grid, the control `span`
+// columns wide; the caption's mnemonic leads to the control.
+inline void placeCaptioned(QGridLayout *grid, int row, int column, const QString &caption, QWidget *control,
+                           int span = 1)
+{
+    auto *label = new QLabel(caption, control->parentWidget());
+    label->setBuddy(control);
+    grid->addWidget(label, row, column);
+    grid->addWidget(control, row, column + 1, 1, span);
 }
 
 } // namespace pwo
