@@ -6,10 +6,6 @@
 #include "frame/mdiPWO.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 using namespace pwo;
 
@@ -53,23 +49,4 @@ void AssessmentWindow::open(const Stay &stay, std::function<void(QWidget &)> act
     whenShown(QStringLiteral("frmARR"), std::move(action));
     program.mainWindow()->menuItem(QStringLiteral("mnuARR"))->trigger();
     program.settle();
-}
-
-QString text(QWidget &window, const QString &name)
-{
-    if (auto *box = window.findChild<QLineEdit *>(name))
-        return box->text();
-    if (auto *combo = window.findChild<QComboBox *>(name))
-        return combo->currentText();
-    if (auto *label = window.findChild<QLabel *>(name))
-        return label->text();
-    return child<QPlainTextEdit>(window, name).toPlainText();
-}
-
-void setText(QWidget &window, const QString &name, const QString &value)
-{
-    if (auto *box = window.findChild<QLineEdit *>(name))
-        box->setText(value);
-    else
-        child<QPlainTextEdit>(window, name).setPlainText(value);
 }

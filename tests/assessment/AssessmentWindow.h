@@ -30,5 +30,3 @@ protected:
     void open(const Stay &stay, std::function<void(QWidget &)> action);
 };
 
-QString text(QWidget &window, const QString &name);
-void setText(QWidget &window, const QString &name, const QString &text);

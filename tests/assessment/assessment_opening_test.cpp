@@ -74,14 +74,14 @@ TEST_F(AssessmentOpening, AStoredAssessmentFillsTheWindowFromItsTwoReads)
                                "Pwo..sp_LoadPatCaseHistory '" + stay.HospNum + "', '" + stay.IDNUM + "'"}));
         EXPECT_EQ(statements.last(), "Billing..sp_Pars_CheckCompany '" + stay.IDNUM + "'");
 
-        EXPECT_EQ(text(window, "txtHospNum"), stay.HospNum);
-        EXPECT_EQ(text(window, "txtIDNum"), stay.IDNUM);
-        EXPECT_EQ(text(window, "lblCode"), QStringLiteral("C1"));
-        EXPECT_TRUE(text(window, "cboClassification").startsWith(QStringLiteral("C1 -")));
-        EXPECT_EQ(text(window, "mskIntake"), QStringLiteral("03/04/2026"));
-        EXPECT_EQ(text(window, "mskRange1"), expiry.toString(QStringLiteral("MM/dd/yyyy")));
-        EXPECT_TRUE(text(window, "cboReferring").startsWith(QStringLiteral("4 -")));
-        EXPECT_EQ(text(window, "txtNC"), QStringLiteral("250.00"));
+        EXPECT_EQ(textOf(window, "txtHospNum"), stay.HospNum);
+        EXPECT_EQ(textOf(window, "txtIDNum"), stay.IDNUM);
+        EXPECT_EQ(textOf(window, "lblCode"), QStringLiteral("C1"));
+        EXPECT_TRUE(textOf(window, "cboClassification").startsWith(QStringLiteral("C1 -")));
+        EXPECT_EQ(textOf(window, "mskIntake"), QStringLiteral("03/04/2026"));
+        EXPECT_EQ(textOf(window, "mskRange1"), expiry.toString(QStringLiteral("MM/dd/yyyy")));
+        EXPECT_TRUE(textOf(window, "cboReferring").startsWith(QStringLiteral("4 -")));
+        EXPECT_EQ(textOf(window, "txtNC"), QStringLiteral("250.00"));
         EXPECT_EQ(selectedIds(window, "lstCategory"), QStringList{"03"});
         EXPECT_EQ(selectedIds(window, "lstParentCategory"), QStringList{"1"}) << "the first entry is selected too";
         EXPECT_TRUE(child<QCheckBox>(window, "chkSponsor").isChecked()) << "True counts as true";
@@ -92,7 +92,7 @@ TEST_F(AssessmentOpening, AStoredAssessmentFillsTheWindowFromItsTwoReads)
         for (int k = 0; k < 6; ++k)
             docs << child<QCheckBox>(window, QStringLiteral("chkdoc_%1").arg(k)).isChecked();
         EXPECT_EQ(docs, (QList<bool>{true, false, true, false, true, false})) << "a value that is no number, or none";
-        EXPECT_EQ(text(window, "cboactive"), QStringLiteral("Old Case (follow-up)"));
+        EXPECT_EQ(textOf(window, "cboactive"), QStringLiteral("Old Case (follow-up)"));
         EXPECT_TRUE(child<QCheckBox>(window, "chkActive").isChecked());
         EXPECT_TRUE(child<QLineEdit>(window, "txtPWONum").isReadOnly());
         QListWidget &services = child<QListWidget>(window, "lstServices");
@@ -109,9 +109,9 @@ TEST_F(AssessmentOpening, AnExpiredClassificationIsShownAsExpiredWithNoneSelecte
                                              "WHERE IDNUM = '%1'")
                                   .arg(stay.IDNUM));
     open(stay, [&](QWidget &window) {
-        EXPECT_EQ(text(window, "lblStatus"), QStringLiteral("Classification has expired last mads here "));
-        EXPECT_EQ(text(window, "cboClassification"), QString());
-        EXPECT_EQ(text(window, "mskRange1"), QStringLiteral("01/01/2020"));
+        EXPECT_EQ(textOf(window, "lblStatus"), QStringLiteral("Classification has expired last mads here "));
+        EXPECT_EQ(textOf(window, "cboClassification"), QString());
+        EXPECT_EQ(textOf(window, "mskRange1"), QStringLiteral("01/01/2020"));
     });
 }
 
@@ -120,10 +120,10 @@ TEST_F(AssessmentOpening, APayStayAnsweredYesBecomesAServiceStayReadyForItsFirst
     const Stay stay = payStay();
     program.prompter().answer(QMessageBox::Yes);
     open(stay, [&](QWidget &window) {
-        EXPECT_EQ(text(window, "lblStatus"),
+        EXPECT_EQ(textOf(window, "lblStatus"),
                   QStringLiteral("Pay to Service Patient. Enter New PWO Number and PWO Classfication."));
-        EXPECT_EQ(text(window, "txtHospNum"), stay.HospNum);
-        EXPECT_FALSE(text(window, "txtLastname").isEmpty());
+        EXPECT_EQ(textOf(window, "txtHospNum"), stay.HospNum);
+        EXPECT_FALSE(textOf(window, "txtLastname").isEmpty());
         EXPECT_FALSE(child<QLineEdit>(window, "txtPWONum").isReadOnly());
     });
     EXPECT_EQ(program.prompter().texts(),
@@ -142,8 +142,8 @@ TEST_F(AssessmentOpening, APayStayAnsweredNoOpensEmptyAndSkipsTheFundCheck)
     const Stay stay = payStay();
     program.prompter().answer(QMessageBox::No);
     open(stay, [&](QWidget &window) {
-        EXPECT_EQ(text(window, "txtHospNum"), QString());
-        EXPECT_EQ(text(window, "lblStatus"), QStringLiteral("Status"));
+        EXPECT_EQ(textOf(window, "txtHospNum"), QString());
+        EXPECT_EQ(textOf(window, "lblStatus"), QStringLiteral("Status"));
         EXPECT_FALSE(child<QTimer>(window, "tmrCDF").isActive());
     });
     EXPECT_EQ(program.prompter().texts().last(), QStringLiteral("Change to Patient type to service before classifiying"));
@@ -156,8 +156,8 @@ TEST_F(AssessmentOpening, AServiceStayWithoutACaseIsPreparedAfterTheNotice)
 {
     const Stay stay = serviceStayWithoutCase();
     open(stay, [&](QWidget &window) {
-        EXPECT_EQ(text(window, "lblStatus"), QStringLiteral("No PWO Number and Classification."));
-        EXPECT_EQ(text(window, "txtIDNum"), stay.IDNUM);
+        EXPECT_EQ(textOf(window, "lblStatus"), QStringLiteral("No PWO Number and Classification."));
+        EXPECT_EQ(textOf(window, "txtIDNum"), stay.IDNUM);
         QString help;
         whenShown(QStringLiteral("frmARRHelp"),
                   [&](QWidget &page) { help = page.findChild<QTextBrowser *>()->toPlainText(); });
@@ -170,14 +170,14 @@ TEST_F(AssessmentOpening, AServiceStayWithoutACaseIsPreparedAfterTheNotice)
 TEST_F(AssessmentOpening, UnknownPatientsAndStaysLoadNothing)
 {
     open({QString(), QString()}, [&](QWidget &window) {
-        EXPECT_EQ(text(window, "txtHospNum"), QString());
+        EXPECT_EQ(textOf(window, "txtHospNum"), QString());
         EXPECT_FALSE(child<QTimer>(window, "tmrCDF").isActive());
     });
     EXPECT_TRUE(program.prompter().texts().isEmpty()) << "no patient master row: no message";
 
     const Stay assessed = stayOf(QStringLiteral("SELECT TOP 1 IDNUM, HospNum FROM PWO..tbPWOAssessment"));
     open({QStringLiteral("999999999"), assessed.HospNum}, [&](QWidget &window) {
-        EXPECT_EQ(text(window, "txtLastname"), QString());
+        EXPECT_EQ(textOf(window, "txtLastname"), QString());
     });
     EXPECT_EQ(program.prompter().texts(),
               QStringList{"Patient is not existing in the database.Try to search again."});

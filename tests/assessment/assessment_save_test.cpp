@@ -152,10 +152,10 @@ TEST_F(AssessmentSave, AFirstAssessmentGivesThePatientItsCaseNumberClassAndDocum
                                  "JOIN PATIENT_DATA..tbMaster m ON m.HospNum = p.HospNum WHERE p.PatientClass = 'S' "
                                  "AND m.PWONum IS NULL AND m.PWODiscountExpiry IS NULL ORDER BY p.IdNum"));
     save([&](QWidget &window) {
-        setText(window, "txtPWONum", QStringLiteral("2026-88888"));
+        setTextOf(window, "txtPWONum", QStringLiteral("2026-88888"));
         child<QComboBox>(window, "cboClassification").setCurrentIndex(5);
-        setText(window, "mskIntake", intake.toString(dateForm));
-        setText(window, "mskRange1", expiry.toString(dateForm));
+        setTextOf(window, "mskIntake", intake.toString(dateForm));
+        setTextOf(window, "mskRange1", expiry.toString(dateForm));
         child<QListWidget>(window, "lstCategory").setCurrentRow(0);
         child<QCheckBox>(window, "chkdoc_3").setChecked(true);
         child<QCheckBox>(window, "chkActive").setChecked(true);
@@ -353,8 +353,8 @@ TEST_F(AssessmentSave, TheCaseNumberStopsAtItsWidthAndOverlongRemarksAreRefusedB
         EXPECT_EQ(caseNumber.text(), QStringLiteral("2026-1234567890"));
         caseNumber.setText(QStringLiteral("2026-77777"));
 
-        setText(window, "txtRemarks", QString(501, QLatin1Char('r')));
-        EXPECT_EQ(text(window, "txtRemarksLeft"), QStringLiteral("1 character too many"));
+        setTextOf(window, "txtRemarks", QString(501, QLatin1Char('r')));
+        EXPECT_EQ(textOf(window, "txtRemarksLeft"), QStringLiteral("1 character too many"));
         program.prompter().clear();
         StatementTrace::instance().clear();
         click(window, "cmdSave");
@@ -371,15 +371,15 @@ TEST_F(AssessmentSave, TheCaseNumberStopsAtItsWidthAndOverlongRemarksAreRefusedB
 TEST_F(AssessmentSave, RemarksAtTheLimitAreStoredInBothRecordsAndOpenAgainWhole)
 {
     const QString remarks = QStringLiteral("Father's tricycle was sold for the dialysis.\n").repeated(12).left(500);
-    save([&](QWidget &window) { setText(window, "txtRemarks", remarks); });
+    save([&](QWidget &window) { setTextOf(window, "txtRemarks", remarks); });
     ASSERT_EQ(writes().size(), 4);
     EXPECT_EQ(single("SELECT REMARKS FROM PWO..tbPWOAssessment WHERE IDNUM = '" + stay.IDNUM + "'"), remarks);
     EXPECT_EQ(single("SELECT REMARKS FROM PWO..tbPWOAssessmentTransaction WHERE IDNUM = '" + stay.IDNUM +
                      "' ORDER BY rowid DESC"),
               remarks);
     open(stay, [&](QWidget &window) {
-        EXPECT_EQ(text(window, "txtRemarks"), remarks);
-        EXPECT_EQ(text(window, "txtRemarksLeft"), QStringLiteral("0 characters left"));
+        EXPECT_EQ(textOf(window, "txtRemarks"), remarks);
+        EXPECT_EQ(textOf(window, "txtRemarksLeft"), QStringLiteral("0 characters left"));
     });
 }
 
@@ -389,7 +389,7 @@ TEST_F(AssessmentSave, AStoredCaseNumberLongerThanItsBoxOpensWholeAndIsRefused)
     program.database().sqlite("UPDATE PWO.tbPWOAssessment SET PWONum = '" + oldNumber + "' WHERE IDNUM = '" +
                               stay.IDNUM + "';");
     const QStringList before = touchedRows();
-    save([&](QWidget &window) { EXPECT_EQ(text(window, "txtPWONum"), oldNumber); });
+    save([&](QWidget &window) { EXPECT_EQ(textOf(window, "txtPWONum"), oldNumber); });
     EXPECT_EQ(program.prompter().texts(),
               QStringList{QStringLiteral("PWO NUM.: 17 characters, at most 15 fit. Shorten it before saving.")});
     EXPECT_TRUE(writes().isEmpty());

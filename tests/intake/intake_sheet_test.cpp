@@ -46,25 +46,6 @@ QString call(const QString &procedure, const QStringList &arguments)
     return procedure + quoted.join(QLatin1Char(','));
 }
 
-QString textOf(QWidget &window, const QString &name)
-{
-    if (auto *box = window.findChild<QLineEdit *>(name))
-        return box->text();
-    if (auto *list = window.findChild<QComboBox *>(name))
-        return list->currentText();
-    return child<QPlainTextEdit>(window, name).toPlainText();
-}
-
-void type(QWidget &window, const QString &name, const QString &text)
-{
-    if (auto *box = window.findChild<QLineEdit *>(name))
-        box->setText(text);
-    else if (auto *list = window.findChild<QComboBox *>(name))
-        list->setCurrentText(text);
-    else
-        child<QPlainTextEdit>(window, name).setPlainText(text);
-}
-
 // The text boxes and lists a worker types into, with the save argument that
 // carries each.
 const QStringList typedFields = {
@@ -230,12 +211,12 @@ TEST_F(IntakeSheet, SaveSendsEveryValueAndTheNextOpeningShowsItAgain)
     click(window, QStringLiteral("cmdEdit"));
     const QString longText = QStringLiteral("Household of seven; the father's income is seasonal. ").repeated(75);
     for (const QString &name : typedFields)
-        type(window, name, name.mid(3) + QStringLiteral(" O'Brien"));
-    type(window, QStringLiteral("txtAssessment"), longText);
-    type(window, QStringLiteral("cboSex"), QStringLiteral("Female"));
+        setTextOf(window, name, name.mid(3) + QStringLiteral(" O'Brien"));
+    setTextOf(window, QStringLiteral("txtAssessment"), longText);
+    setTextOf(window, QStringLiteral("cboSex"), QStringLiteral("Female"));
     for (int i = 0; i < 24; ++i)
-        type(window, QStringLiteral("txtMExpenses_%1").arg(i), QString::number(100 + i));
-    type(window, QStringLiteral("txtTotalMonthlyExpenditure"), QStringLiteral("2676"));
+        setTextOf(window, QStringLiteral("txtMExpenses_%1").arg(i), QString::number(100 + i));
+    setTextOf(window, QStringLiteral("txtTotalMonthlyExpenditure"), QStringLiteral("2676"));
     child<QCheckBox>(window, QStringLiteral("chkSeniorCitizen")).setChecked(true);
     child<QCheckBox>(window, QStringLiteral("chkBrgyOfficial")).setChecked(false);
     child<QCheckBox>(window, QStringLiteral("chkBHW")).setChecked(true);
@@ -354,7 +335,7 @@ TEST_F(IntakeSheet, ChecksStopTheSaveBeforeAnythingIsWritten)
         QStringLiteral("SELECT LastName + ', ' + FirstName AS Name FROM PATIENT_DATA..tbMaster WHERE HospNum = ") + q(owner.HospNum),
         QStringLiteral("Name"));
     program.prompter().clear();
-    type(window, QStringLiteral("txtCaseNo"), owner.IDNUM);
+    setTextOf(window, QStringLiteral("txtCaseNo"), owner.IDNUM);
     click(window, QStringLiteral("cmdSave"));
     EXPECT_TRUE(sent().contains(QStringLiteral("PWO..sp_PWO_GetExistsPWONumber ") + q(owner.IDNUM) + QStringLiteral(", ") +
                                 q(stored.HospNum)));
@@ -364,14 +345,14 @@ TEST_F(IntakeSheet, ChecksStopTheSaveBeforeAnythingIsWritten)
     EXPECT_EQ(textOf(window, QStringLiteral("txtCaseNo")), QString());
 
     program.prompter().clear();
-    type(window, QStringLiteral("txtCaseNo"), QStringLiteral("2026-99999"));
-    type(window, QStringLiteral("cboCivilStatus"), QString());
+    setTextOf(window, QStringLiteral("txtCaseNo"), QStringLiteral("2026-99999"));
+    setTextOf(window, QStringLiteral("cboCivilStatus"), QString());
     click(window, QStringLiteral("cmdSave"));
     EXPECT_EQ(program.prompter().texts(), QStringList{QStringLiteral("Civil Status is Missing.")});
 
     // No at the confirmation: nothing written, and Save/Print opens no report.
     program.prompter().clear();
-    type(window, QStringLiteral("cboCivilStatus"), QStringLiteral("MARRIED"));
+    setTextOf(window, QStringLiteral("cboCivilStatus"), QStringLiteral("MARRIED"));
     program.prompter().answer(QMessageBox::No);
     click(window, QStringLiteral("cmdSavePrint"));
     EXPECT_EQ(program.prompter().texts(), QStringList{QStringLiteral("Are you sure you want to save the changes?")});
@@ -403,8 +384,9 @@ TEST_F(IntakeSheet, ThePatientKindChoosesTheDemographicsAndTheAccomodation)
     const bool hasSheet = storedValue(QStringLiteral("SELECT HospNum FROM PWO..tbPWOOtherPatientInfo WHERE HospNum = ") +
                                           q(visit.HospNum),
                                       QStringLiteral("HospNum")) == visit.HospNum;
-    if (!hasSheet)
+    if (!hasSheet) {
         EXPECT_EQ(textOf(outPatient, QStringLiteral("cboAccomodation")), QStringLiteral("OUTPATIENT"));
+    }
     closeSheet(outPatient);
 
     // The same number with an ER number is an ER patient.
@@ -557,7 +539,7 @@ TEST_F(IntakeSheet, OverlongNarrativesAreRefusedByNameBeforeTheConfirmationAndNo
 {
     QWidget &window = open(stored, QStringLiteral("0"));
     click(window, QStringLiteral("cmdEdit"));
-    type(window, QStringLiteral("txtAssessment"), QString(4300, QLatin1Char('a')));
+    setTextOf(window, QStringLiteral("txtAssessment"), QString(4300, QLatin1Char('a')));
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("txtAssessmentLeft")).text(),
               QStringLiteral("300 characters too many"));
     StatementTrace::instance().clear();
@@ -566,7 +548,7 @@ TEST_F(IntakeSheet, OverlongNarrativesAreRefusedByNameBeforeTheConfirmationAndNo
               QStringList{QStringLiteral("ASSESSMENT: 4 300 characters, at most 4 000 fit. Shorten it before saving.")});
 
     program.prompter().clear();
-    type(window, QStringLiteral("txtRecommendedInterventions"), QString(4001, QLatin1Char('b')));
+    setTextOf(window, QStringLiteral("txtRecommendedInterventions"), QString(4001, QLatin1Char('b')));
     click(window, QStringLiteral("cmdSavePrint"));
     EXPECT_EQ(program.prompter().texts(),
               QStringList{QStringLiteral("ASSESSMENT: 4 300 characters, at most 4 000 fit.\n"
@@ -583,7 +565,7 @@ TEST_F(IntakeSheet, ANarrativeAtTheLimitIsStoredAndOpensAgainWhole)
     ASSERT_EQ(narrative.size(), 4000);
     QWidget &window = open(stored, QStringLiteral("0"));
     click(window, QStringLiteral("cmdEdit"));
-    type(window, QStringLiteral("txtAssessment"), narrative);
+    setTextOf(window, QStringLiteral("txtAssessment"), narrative);
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("txtAssessmentLeft")).text(), QStringLiteral("0 characters left"));
     program.prompter().answer(QMessageBox::Yes);
     click(window, QStringLiteral("cmdSave"));

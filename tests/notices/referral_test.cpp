@@ -228,7 +228,7 @@ TEST_F(Referrals, OnceEveryPendingReferralIsAnsweredThePollFindsNoneAndTheButton
     auto *button = program.mainWindow()->findChild<QToolButton *>(QStringLiteral("btnReferralNotice"));
     program.fireTimer(QStringLiteral("tmrReferralNotice"));
     ASSERT_TRUE(button->isChecked());
-    for (const QString number : {QStringLiteral("RF1"), QStringLiteral("RF2")}) {
+    for (const QString &number : {QStringLiteral("RF1"), QStringLiteral("RF2")}) {
         auto window = answerFor(number);
         child<QRadioButton>(*window, QStringLiteral("OptCash")).setChecked(true);
         click(*window, QStringLiteral("cmdSave"));

@@ -2,6 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -53,4 +57,25 @@ void whenShown(const QString &windowName, std::function<void(QWidget &window)> a
 void click(QWidget &window, const QString &buttonName)
 {
     child<QAbstractButton>(window, buttonName).click();
+}
+
+QString textOf(QWidget &window, const QString &name)
+{
+    if (auto *box = window.findChild<QLineEdit *>(name))
+        return box->text();
+    if (auto *list = window.findChild<QComboBox *>(name))
+        return list->currentText();
+    if (auto *label = window.findChild<QLabel *>(name))
+        return label->text();
+    return child<QPlainTextEdit>(window, name).toPlainText();
+}
+
+void setTextOf(QWidget &window, const QString &name, const QString &text)
+{
+    if (auto *box = window.findChild<QLineEdit *>(name))
+        box->setText(text);
+    else if (auto *list = window.findChild<QComboBox *>(name))
+        list->setCurrentText(text);
+    else
+        child<QPlainTextEdit>(window, name).setPlainText(text);
 }

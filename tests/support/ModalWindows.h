@@ -24,3 +24,8 @@ T &child(QWidget &window, const QString &name)
 
 // Clicks the named button of a window.
 void click(QWidget &window, const QString &buttonName);
+
+// The text a named box, list, label or multi-line box of a window shows.
+QString textOf(QWidget &window, const QString &name);
+// Puts a text into a named box, list or multi-line box, as if typed.
+void setTextOf(QWidget &window, const QString &name, const QString &text);
