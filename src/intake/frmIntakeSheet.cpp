@@ -9,6 +9,7 @@
 #include "SocialFunctioningTab.h"
 
 #include "core/ErrorPolicy.h"
+#include "core/HourGlass.h"
 #include "core/ProgramState.h"
 #include "core/Prompter.h"
 #include "data/Recordset.h"
@@ -17,7 +18,6 @@
 #include "reports/modReports.h"
 #include "widgets/WorkerLookup.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +28,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 
 namespace pwo {
 
@@ -314,8 +313,7 @@ void frmIntakeSheet::save()
                    QStringLiteral("Halvex Program")) == QMessageBox::No)
         return;
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto pointer = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    const HourGlass hourGlass;
     Connection &connection = *globals().Connection;
     connection.Execute(saveIntakeSheetDataStatement(ui, patient_));
     connection.Execute(saveOtherPatientInfoStatement(ui, patient_));
